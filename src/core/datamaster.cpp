@@ -242,7 +242,9 @@ bool DataMaster::FindPrefix(int t, const QString& key, int length, bool first)
 {
     platform::KeyedTable& tb = table(t);
     if (first) {
-        if (!tb.seekAtOrAfter(key))
+        // The nearest search looks at the compared part only: "ABC12" with length 3 starts
+        // at the first "ABC" key, not after "ABC12".
+        if (!tb.seekAtOrAfter(key.left(length)))
             tb.last();
     } else {
         if (!tb.next())
