@@ -51,8 +51,11 @@ struct Fixture
         sqlite3_finalize(ins);
         sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
         sqlite3_close(db);
+        // The raw reference reads its own copy: the Data Master holds its file exclusively.
+        QFile::copy(path, rawPath());
         dm.OpenTableFile(core::Scor, path);
     }
+    QString rawPath() const { return dir.path() + QStringLiteral("/raw.db"); }
 };
 
 Fixture& fixture()
@@ -65,7 +68,7 @@ void BM_RawSqliteLookup(benchmark::State& state)
 {
     Fixture& f = fixture();
     sqlite3* db = nullptr;
-    sqlite3_open(QFile::encodeName(f.path).constData(), &db);
+    sqlite3_open(QFile::encodeName(f.rawPath()).constData(), &db);
     sqlite3_stmt* q = nullptr;
     sqlite3_prepare_v2(db, "SELECT * FROM Scor WHERE ScoreKey = ?1", -1, &q, nullptr);
     int i = 0;

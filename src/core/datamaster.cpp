@@ -158,7 +158,7 @@ void DataMaster::BeginScan(int t)
 bool DataMaster::GetNextRec(int t)
 {
     platform::KeyedTable& tb = table(t);
-    if (tb.recordCount() == 0)
+    if (tb.isEmpty())
         return false;
     if (m_scanStart) {
         m_scanStart = false;
@@ -184,7 +184,10 @@ bool DataMaster::GetNextRec(int t)
         return false;
     }
     m_scanPreviousKey = m_scanKey;
-    if (FindRecord(t, m_scanKey)) {
+    // Still on the remembered record (nothing moved the cursor since): step from here;
+    // otherwise look it up again, as a deleted or re-keyed record must be noticed.
+    const bool inPlace = !tb.atBlank() && tb.key() == m_scanKey;
+    if (inPlace || FindRecord(t, m_scanKey)) {
         if (!tb.next())
             return false;
         m_scanKey = tb.key();

@@ -53,6 +53,7 @@ struct KeyedTable::Statements
     sqlite3_stmt* seek = nullptr;
     sqlite3_stmt* atOrAfter = nullptr;
     sqlite3_stmt* count = nullptr;
+    sqlite3_stmt* any = nullptr;
     sqlite3_stmt* insert = nullptr;
     sqlite3_stmt* remove = nullptr;
     sqlite3_stmt* removeAll = nullptr;
@@ -60,7 +61,7 @@ struct KeyedTable::Statements
 
     ~Statements()
     {
-        for (sqlite3_stmt* s : {first, last, next, seek, atOrAfter, count, insert, remove, removeAll})
+        for (sqlite3_stmt* s : {first, last, next, seek, atOrAfter, count, any, insert, remove, removeAll})
             sqlite3_finalize(s);
         for (sqlite3_stmt* s : update)
             sqlite3_finalize(s);
@@ -117,7 +118,10 @@ void KeyedTable::open(const QString& path)
     }
     m_path = path;
     m_st = std::make_unique<Statements>();
-    sqlite3_exec(m_db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=OFF;", nullptr, nullptr, nullptr);
+    // The data folder is a working copy restored from Saves at every start, so neither the
+    // journal on disk nor syncing buys safety; holding the file exclusively keeps the page
+    // cache valid between the one-field-at-a-time writes.
+    sqlite3_exec(m_db, "PRAGMA journal_mode=MEMORY; PRAGMA synchronous=OFF; PRAGMA cache_size=-16384; PRAGMA locking_mode=EXCLUSIVE;", nullptr, nullptr, nullptr);
 
     sqlite3_stmt* names = nullptr;
     if (sqlite3_prepare_v2(m_db, "SELECT name FROM sqlite_schema WHERE type='table' ORDER BY rowid LIMIT 1", -1,
@@ -147,6 +151,7 @@ void KeyedTable::open(const QString& path)
     m_st->seek = prepare(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?1").arg(table, k));
     m_st->atOrAfter = prepare(QStringLiteral("SELECT * FROM %1 WHERE %2 >= ?1 ORDER BY %2 LIMIT 1").arg(table, k));
     m_st->count = prepare(QStringLiteral("SELECT count(*) FROM %1").arg(table));
+    m_st->any = prepare(QStringLiteral("SELECT 1 FROM %1 LIMIT 1").arg(table));
     m_st->insert = prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (?1)").arg(table, k));
     m_st->remove = prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(table, k));
     m_st->removeAll = prepare(QStringLiteral("DELETE FROM %1").arg(table));
@@ -214,6 +219,16 @@ int KeyedTable::recordCount()
     if (sqlite3_step(m_st->count) != SQLITE_ROW)
         fail(QStringLiteral("Table read error"));
     return sqlite3_column_int(m_st->count, 0);
+}
+
+bool KeyedTable::isEmpty()
+{
+    require();
+    Reset reset{m_st->any};
+    const int rc = sqlite3_step(m_st->any);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        fail(QStringLiteral("Table read error"));
+    return rc == SQLITE_DONE;
 }
 
 bool KeyedTable::first()

@@ -49,6 +49,7 @@ public:
     const QStringList& fieldNames() const { return m_fields; }
     int fieldCount() const { return int(m_fields.size()); }
     int recordCount();
+    bool isEmpty(); // cheaper than counting
 
     // Cursor movement. Each returns false and leaves the cursor where it was when there is
     // no such record (`first` on an empty table gives the blank record).
