@@ -29,6 +29,7 @@ Windows::Windows(core::Screens& screens)
     keep(core::ProgressScreen, progress);
     screens.program().onSnapshotProgress = [progress](int value, int maximum) { progress->setProgress(value, maximum); };
     keep(core::ArchiveScreen, new archive::ArchiveWindow(screens));
+    screens.program().onVersionChangeBackup = [&screens] { archive::WriteVersionChangeBackup(screens.program().data()); };
     keep(core::JudgingScreen, new judging::JudgingWindow(screens));
     keep(core::QuizScreen, new quiz::QuizWindow(screens));
     keep(core::UtilitiesScreen, new utilities::UtilitiesWindow(screens));
