@@ -1,7 +1,7 @@
 #include "archive/ui/backuppanel.h"
 
 #include "archive/backupwriter.h"
-#include "archive/ui/enterfocus.h"
+#include "core/ui/entryfields.h"
 #include "core/datamaster.h"
 #include "core/parameters.h"
 #include "core/program.h"
@@ -118,7 +118,7 @@ BackupPanel::BackupPanel(core::Program& program, QWidget* parent) : QWidget(pare
     connect(m_destinationGroup, &QButtonGroup::idClicked, this, &BackupPanel::chooseDestination);
     connect(m_deleteFiles, &QPushButton::clicked, this, &BackupPanel::deleteFilesAndContinue);
     connect(m_exchange, &QPushButton::clicked, this, &BackupPanel::exchangeDiskette);
-    EnterMovesFocus::install(this);
+    core::EnterMovesFocus::install(this);
     open();
 }
 

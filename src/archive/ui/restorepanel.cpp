@@ -1,6 +1,6 @@
 #include "archive/ui/restorepanel.h"
 
-#include "archive/ui/enterfocus.h"
+#include "core/ui/entryfields.h"
 #include "core/program.h"
 #include "platform/dialogs.h"
 
@@ -102,7 +102,7 @@ RestorePanel::RestorePanel(core::Program& program, std::function<void()> closePr
     connect(m_restore, &QPushButton::clicked, this, [this] { restore(false); });
     connect(m_clearRestore, &QPushButton::clicked, this, [this] { restore(true); });
     connect(m_exit, &QPushButton::clicked, this, &RestorePanel::exitRequested);
-    EnterMovesFocus::install(this);
+    core::EnterMovesFocus::install(this);
     open();
 }
 
