@@ -1,6 +1,6 @@
 #include "archive/backupwriter.h"
 
-#include "archive/windows1252.h"
+#include "platform/windows1252.h"
 #include "core/datamaster.h"
 #include "core/edition.h"
 #include "core/parameters.h"
@@ -15,6 +15,7 @@
 namespace archive {
 
 using platform::Dialogs;
+using platform::Windows1252;
 
 namespace {
 const char crlf[] = "\r\n";

@@ -1,7 +1,7 @@
 #include "archive/restorer.h"
 
 #include "archive/backupparser.h"
-#include "archive/windows1252.h"
+#include "platform/windows1252.h"
 #include "core/datamaster.h"
 #include "core/edition.h"
 #include "core/parameters.h"
@@ -18,6 +18,7 @@
 namespace archive {
 
 using platform::Dialogs;
+using platform::Windows1252;
 
 namespace {
 const QString readName = QStringLiteral("mvBack.txt");
@@ -157,6 +158,8 @@ bool Restorer::RestoreFile(bool withProgress)
     // "Delta" of each table, looked up once; -2 until then.
     std::array<int, 31> delta;
     delta.fill(-2);
+    core::DataMaster::Batch batch(m_data);
+    std::vector<std::pair<int, QString>> fields;
     int previousTable = 0;
     const int maximum = std::max(m_lineCount, 1);
     BackupLine line;
@@ -191,10 +194,12 @@ bool Restorer::RestoreFile(bool withProgress)
             m_data.DeleteRecord(t, key);
             continue;
         }
-        m_data.AddRecord(t, key);
+        fields.clear();
         for (std::size_t i = 1; i < line.pieces.size(); ++i)
-            m_data.WriteField(t, line.pieces[i].field, Windows1252::decode(line.pieces[i].text));
+            fields.emplace_back(line.pieces[i].field, Windows1252::decode(line.pieces[i].text));
+        m_data.MergeRecord(t, key, fields);
     }
+    batch.commit();
     return true;
 }
 

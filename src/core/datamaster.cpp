@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace core {
 
@@ -124,6 +125,43 @@ int DataMaster::ReadFieldInt(int t, int field)
     return ToIntOrZero(ReadField(t, field));
 }
 
+DataMaster::Batch::Batch(DataMaster& data) : m_data(data)
+{
+    for (TableSlot& s : m_data.m_slots)
+        if (s.table.isOpen())
+            s.table.beginBatch();
+}
+
+void DataMaster::Batch::commit()
+{
+    m_open = false;
+    std::optional<platform::StorageError> failure;
+    for (TableSlot& s : m_data.m_slots) {
+        if (!s.table.isOpen())
+            continue;
+        try {
+            s.table.commitBatch();
+        } catch (const platform::StorageError& error) {
+            if (!failure)
+                failure = error;
+        }
+    }
+    if (failure)
+        throw *failure;
+}
+
+DataMaster::Batch::~Batch()
+{
+    if (!m_open)
+        return;
+    try {
+        commit();
+    } catch (const platform::StorageError&) {
+        // Only reached while another exception unwinds (commit() is called on the normal path);
+        // that one is the error the user sees.
+    }
+}
+
 void DataMaster::WriteField(int t, int field, const QString& text)
 {
     table(t).setValue(field, text);
@@ -139,6 +177,11 @@ void DataMaster::AddRecord(int t, const QString& key)
     if (FindRecord(t, key))
         return;
     table(t).insert(key);
+}
+
+void DataMaster::MergeRecord(int t, const QString& key, const std::vector<std::pair<int, QString>>& fields)
+{
+    table(t).mergeRecord(key, fields);
 }
 
 void DataMaster::DeleteRecord(int t, const QString& key)

@@ -52,12 +52,32 @@ public:
     TableSlot& slot(int table);
     void FillSlotNames();
 
+    // Holds the changes to every open table in one transaction per table for its lifetime
+    // (bulk work such as a restore); they are stored when it ends, also when it ends by an
+    // exception, so nothing written before a failure is lost.
+    class Batch
+    {
+    public:
+        explicit Batch(DataMaster& data);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+        // Stores the changes now; throws the storage error of a table that could not store them.
+        void commit();
+
+    private:
+        DataMaster& m_data;
+        bool m_open = true;
+    };
+
     bool FindRecord(int table, const QString& key);
     QString ReadField(int table, int field);
     int ReadFieldInt(int table, int field);
     void WriteField(int table, int field, const QString& text);
     void WriteFieldInt(int table, int field, int value);
     void AddRecord(int table, const QString& key);
+    // AddRecord followed by WriteField of each (field, text), in one step (bulk restore).
+    void MergeRecord(int table, const QString& key, const std::vector<std::pair<int, QString>>& fields);
     void DeleteRecord(int table, const QString& key);
     void BeginScan(int table);
     bool GetNextRec(int table);

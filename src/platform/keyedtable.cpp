@@ -57,11 +57,12 @@ struct KeyedTable::Statements
     sqlite3_stmt* insert = nullptr;
     sqlite3_stmt* remove = nullptr;
     sqlite3_stmt* removeAll = nullptr;
+    sqlite3_stmt* merge = nullptr;
     std::vector<sqlite3_stmt*> update;
 
     ~Statements()
     {
-        for (sqlite3_stmt* s : {first, last, next, seek, atOrAfter, count, any, insert, remove, removeAll})
+        for (sqlite3_stmt* s : {first, last, next, seek, atOrAfter, count, any, insert, remove, removeAll, merge})
             sqlite3_finalize(s);
         for (sqlite3_stmt* s : update)
             sqlite3_finalize(s);
@@ -161,6 +162,8 @@ void KeyedTable::open(const QString& path)
 
 void KeyedTable::close()
 {
+    if (m_db && m_batch)
+        commitBatch();
     m_st.reset();
     if (m_db)
         sqlite3_close(m_db);
@@ -336,6 +339,60 @@ void KeyedTable::removeAll()
     if (sqlite3_step(m_st->removeAll) != SQLITE_DONE)
         fail(QStringLiteral("Table write error"));
     setBlank();
+}
+
+void KeyedTable::mergeRecord(const QString& key, const std::vector<std::pair<int, QString>>& fields)
+{
+    require();
+    if (!m_st->merge) {
+        // Unbound parameters are NULL: coalesce keeps the stored value of a field not given,
+        // and a new record holds NULL there, which reads as empty like any unwritten field.
+        const QString table = quoted(m_sqlName);
+        QString columns, values, updates;
+        for (int i = 0; i < m_fields.size(); ++i) {
+            const QString c = quoted(m_fields[i]);
+            columns += (i ? QStringLiteral(", ") : QString()) + c;
+            values += (i ? QStringLiteral(", ?") : QStringLiteral("?")) + QString::number(i + 1);
+            if (i)
+                updates += (i > 1 ? QStringLiteral(", ") : QString()) + c + QStringLiteral(" = coalesce(excluded.") +
+                           c + QStringLiteral(", ") + c + QLatin1Char(')');
+        }
+        QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT(%4) DO ")
+                          .arg(table, columns, values, quoted(m_fields[0]));
+        sql += updates.isEmpty() ? QStringLiteral("NOTHING") : QStringLiteral("UPDATE SET ") + updates;
+        m_st->merge = prepare(sql);
+    }
+    {
+        Reset reset{m_st->merge};
+        bindText(m_st->merge, 1, key);
+        for (const auto& [field, text] : fields) {
+            if (field < 1 || field >= m_fields.size())
+                throw StorageError(QStringLiteral("Field index %1 out of range [%2].").arg(field).arg(m_path));
+            bindText(m_st->merge, field + 1, text);
+        }
+        if (sqlite3_step(m_st->merge) != SQLITE_DONE)
+            fail(QStringLiteral("Table write error"));
+    }
+    seek(key);
+}
+
+void KeyedTable::beginBatch()
+{
+    require();
+    if (m_batch)
+        return;
+    if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        fail(QStringLiteral("Table write error"));
+    m_batch = true;
+}
+
+void KeyedTable::commitBatch()
+{
+    if (!m_batch)
+        return;
+    m_batch = false;
+    if (sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        fail(QStringLiteral("Table write error"));
 }
 
 } // namespace platform

@@ -4,6 +4,8 @@
 #include <QStringList>
 
 #include <memory>
+#include <utility>
+#include <vector>
 #include <stdexcept>
 
 struct sqlite3;
@@ -67,6 +69,18 @@ public:
     void removeCurrent();                          // the following record becomes current
     void removeAll();
 
+    // Writes the given fields into the record of `key` in one statement, adding the record
+    // when it is missing; fields not given keep their values (empty in a new record). The
+    // record becomes current. `fields` holds (field index >= 1, text) pairs.
+    void mergeRecord(const QString& key, const std::vector<std::pair<int, QString>>& fields);
+
+    // Many changes in one transaction: they reach the file together at commitBatch (or at
+    // close), not one by one. Used by bulk work such as a restore; the data folder is a
+    // working copy, so a crash in between costs nothing the Saves snapshot does not hold.
+    void beginBatch();
+    void commitBatch();
+    bool inBatch() const { return m_batch; }
+
 private:
     struct Statements;
     void require() const;
@@ -81,6 +95,7 @@ private:
     QStringList m_fields;
     QStringList m_values;
     bool m_blank = true;
+    bool m_batch = false;
     std::unique_ptr<Statements> m_st;
 };
 

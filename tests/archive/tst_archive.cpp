@@ -1,7 +1,7 @@
 #include "archive/backupsections.h"
 #include "archive/backupwriter.h"
 #include "archive/restorer.h"
-#include "archive/windows1252.h"
+#include "platform/windows1252.h"
 #include "core/datamaster.h"
 #include "core/edition.h"
 #include "core/program.h"
@@ -15,7 +15,7 @@
 
 using archive::BackupWriter;
 using archive::Restorer;
-using archive::Windows1252;
+using platform::Windows1252;
 using platform::Dialogs;
 
 Q_DECLARE_METATYPE(QList<int>)

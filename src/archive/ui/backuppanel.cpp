@@ -2,6 +2,7 @@
 
 #include "archive/backupwriter.h"
 #include "core/ui/entryfields.h"
+#include "core/ui/panelparts.h"
 #include "core/datamaster.h"
 #include "core/parameters.h"
 #include "core/program.h"
@@ -27,15 +28,6 @@ namespace archive {
 using platform::Dialogs;
 using platform::Files;
 
-namespace {
-QPushButton* button(const QString& text, const QString& name, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    return b;
-}
-} // namespace
-
 BackupPanel::BackupPanel(core::Program& program, QWidget* parent) : QWidget(parent), m_program(program)
 {
     auto* sectionsBox = new QGroupBox(this);
@@ -48,11 +40,11 @@ BackupPanel::BackupPanel(core::Program& program, QWidget* parent) : QWidget(pare
         m_sections[std::size_t(s)] = box;
     }
 
-    m_selectAll = button(QStringLiteral("Select All"), QStringLiteral("selectAll"), this);
-    m_clear = button(QStringLiteral("Clear"), QStringLiteral("clear"), this);
-    m_backup = button(QStringLiteral("Backup"), QStringLiteral("backup"), this);
-    m_exit = button(QStringLiteral("Exit"), QStringLiteral("exit"), this);
-    m_lastBackup = button(QString(), QStringLiteral("lastBackup"), this);
+    m_selectAll = core::NamedButton(QStringLiteral("Select All"), QStringLiteral("selectAll"), this);
+    m_clear = core::NamedButton(QStringLiteral("Clear"), QStringLiteral("clear"), this);
+    m_backup = core::NamedButton(QStringLiteral("Backup"), QStringLiteral("backup"), this);
+    m_exit = core::NamedButton(QStringLiteral("Exit"), QStringLiteral("exit"), this);
+    m_lastBackup = core::NamedButton(QString(), QStringLiteral("lastBackup"), this);
     m_lastBackup->setFlat(true);
     m_lastBackup->setFocusPolicy(Qt::NoFocus);
 
@@ -80,8 +72,8 @@ BackupPanel::BackupPanel(core::Program& program, QWidget* parent) : QWidget(pare
     m_fileTitle->setObjectName(QStringLiteral("fileTitle"));
     m_fileList = new QListWidget(this);
     m_fileList->setObjectName(QStringLiteral("fileList"));
-    m_deleteFiles = button(QStringLiteral("Delete files and continue"), QStringLiteral("deleteFiles"), this);
-    m_exchange = button(QStringLiteral("Exchange  Diskette"), QStringLiteral("exchangeDiskette"), this);
+    m_deleteFiles = core::NamedButton(QStringLiteral("Delete files and continue"), QStringLiteral("deleteFiles"), this);
+    m_exchange = core::NamedButton(QStringLiteral("Exchange  Diskette"), QStringLiteral("exchangeDiskette"), this);
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {m_selectAll, m_clear, m_backup, m_exit})

@@ -1,6 +1,7 @@
 #include "archive/ui/restorepanel.h"
 
 #include "core/ui/entryfields.h"
+#include "core/ui/panelparts.h"
 #include "core/program.h"
 #include "platform/dialogs.h"
 
@@ -19,15 +20,6 @@ namespace archive {
 
 using platform::Dialogs;
 
-namespace {
-QPushButton* button(const QString& text, const QString& name, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    return b;
-}
-} // namespace
-
 RestorePanel::RestorePanel(core::Program& program, std::function<void()> closeProgram, QWidget* parent)
     : QWidget(parent), m_program(program), m_closeProgram(std::move(closeProgram)), m_restorer(program.data())
 {
@@ -43,14 +35,14 @@ RestorePanel::RestorePanel(core::Program& program, std::function<void()> closePr
         m_locationButtons[std::size_t(c)] = radio;
     }
 
-    m_openFile = button(QStringLiteral("Open Restore File"), QStringLiteral("openRestoreFile"), this);
-    m_restore = button(QStringLiteral("Restore Data"), QStringLiteral("restoreData"), this);
-    m_clearRestore = button(QStringLiteral("Clear and Restore Data"), QStringLiteral("clearAndRestoreData"), this);
-    m_exit = button(QStringLiteral("Exit"), QStringLiteral("exit"), this);
-    m_header = button(QString(), QStringLiteral("header"), this);
+    m_openFile = core::NamedButton(QStringLiteral("Open Restore File"), QStringLiteral("openRestoreFile"), this);
+    m_restore = core::NamedButton(QStringLiteral("Restore Data"), QStringLiteral("restoreData"), this);
+    m_clearRestore = core::NamedButton(QStringLiteral("Clear and Restore Data"), QStringLiteral("clearAndRestoreData"), this);
+    m_exit = core::NamedButton(QStringLiteral("Exit"), QStringLiteral("exit"), this);
+    m_header = core::NamedButton(QString(), QStringLiteral("header"), this);
     m_header->setFlat(true);
     m_header->setFocusPolicy(Qt::NoFocus);
-    m_sectionsTitle = button(QStringLiteral("Data Files Found..."), QStringLiteral("dataFilesFound"), this);
+    m_sectionsTitle = core::NamedButton(QStringLiteral("Data Files Found..."), QStringLiteral("dataFilesFound"), this);
     m_sectionsTitle->setFlat(true);
     m_sectionsTitle->setFocusPolicy(Qt::NoFocus);
     m_sections = new QListWidget(this);

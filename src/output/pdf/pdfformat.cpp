@@ -1,5 +1,7 @@
 #include "output/pdf/pdfformat.h"
 
+#include "platform/windows1252.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -11,19 +13,12 @@ namespace {
 // Coordinates beyond this are nonsense on a page; keeping them bounded keeps the text short.
 constexpr double largestNumber = 1e15;
 
-// Unicode of the codes 128 to 159 of Windows-1252; 0 where the code page leaves a hole.
-constexpr char16_t highCodes[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 char winAnsiByte(QStringView text, qsizetype& i)
 {
     const char16_t u = text[i].unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<char>(u);
-    for (int k = 0; k < 32; ++k) {
-        if (highCodes[k] == u) return static_cast<char>(0x80 + k);
-    }
+    const int byte = platform::Windows1252::fromUnicode(u);
+    if (byte >= 0)
+        return static_cast<char>(byte);
     // one "?" for a character outside the basic plane, not one per surrogate
     if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
     return '?';

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace archive {
+namespace platform {
 
 // The single-byte Windows code page 1252, exact in both directions. The five bytes the code
 // page leaves undefined map to the C1 controls of the same value, so every byte reads back
@@ -21,4 +21,4 @@ public:
     static int fromUnicode(char32_t c);
 };
 
-} // namespace archive
+} // namespace platform

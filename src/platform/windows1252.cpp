@@ -1,8 +1,8 @@
-#include "archive/windows1252.h"
+#include "platform/windows1252.h"
 
 #include <QStringDecoder>
 
-namespace archive {
+namespace platform {
 
 namespace {
 // 0x80..0x9F; the rest of the code page equals Latin-1.
@@ -54,4 +54,4 @@ QString Windows1252::decode(QByteArrayView bytes)
     return out;
 }
 
-} // namespace archive
+} // namespace platform
