@@ -7,6 +7,8 @@
 #include "core/ui/progresswindow.h"
 #include "core/ui/screens.h"
 #include "judging/ui/judgingwindow.h"
+#include "output/outputdestination.h"
+#include "output/ui/outputdestinationwindow.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "quiz/ui/quizwindow.h"
@@ -23,6 +25,9 @@ Windows::Windows(core::Screens& screens)
         all.emplace_back(w);
         screens.add(number, w);
     };
+    // Set before the main window runs the start-up sequence, whose last step it is.
+    core::Program& program = screens.program();
+    program.onFindPdfPrinter = [&program] { output::FindPdfPrinter(program); };
     main = new core::MainWindow(screens);
     keep(core::MainScreen, main);
     auto* progress = new core::ProgressWindow;
@@ -33,7 +38,8 @@ Windows::Windows(core::Screens& screens)
     keep(core::JudgingScreen, new judging::JudgingWindow(screens));
     keep(core::QuizScreen, new quiz::QuizWindow(screens));
     keep(core::UtilitiesScreen, new utilities::UtilitiesWindow(screens));
-    // The output destination and table upgrade windows come with reports and upgrades.
+    keep(core::OutputScreen, new output::OutputDestinationWindow(screens));
+    // The table upgrade window comes with the upgrades.
     keep(core::ShootingScreen, new shooting::ShootingWindow(screens));
 }
 

@@ -95,6 +95,8 @@ void Program::RunStartupSequence()
     sortListsObtained = true;
     LogProgress(QStringLiteral("Setting up bar code data arrays..."));
     LogProgress(QStringLiteral("All files and arrays open - Data Master is running..."));
+    if (onFindPdfPrinter)
+        onFindPdfPrinter();
 }
 
 QString Program::versionChangeMessage() const

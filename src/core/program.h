@@ -46,11 +46,20 @@ public:
     bool supportDataPresent = false;
     int accessCount = 0;
 
+    // Where the judging reports go: the printer current at start-up or the PDF printer.
+    int startupPrinterIndex = 0;
+    bool pdfPrinterFound = false;
+    int pdfPrinterIndex = 0;
+    bool pdfChosen = false;       // while a judging report runs to the PDF printer
+    int pendingReportKind = 0;    // the judging report the destination window starts; 0 none
+
     // Hooks for the windows and later subsystems.
     std::function<void(int value, int maximum)> onSnapshotProgress; // value < 0 hides it
     std::function<void()> onVersionChangeBackup; // writes the version-change backup to "C:\"
     std::function<void()> onCheckTableUpgrades;
     std::function<void()> onAddNewTables;
+    std::function<void()> onFindPdfPrinter;       // last step of the start-up sequence
+    std::function<void(int kind)> onJudgingReport; // the judging report dispatcher
 
     QString versionChangeMessage() const;
 

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+void saveOutputWindows(core::Screens& screens, const QString& dir, QTextStream& out);
+
 namespace {
 
 // A few records so lists and counts are not empty.
@@ -86,6 +88,7 @@ int main(int argc, char** argv)
         }
         window->showPicture();
     }
+    saveOutputWindows(screens, dir, out);
     program.closing = true;
     screens.ShowScreen({core::MainScreen});
     return 0;
