@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QtTest>
 
 namespace kit {
@@ -26,7 +27,13 @@ inline QLineEdit* box(QWidget* parent, const QString& name)
 
 inline void click(QWidget* parent, const QString& name)
 {
-    QTest::mouseClick(child<QAbstractButton>(parent, name), Qt::LeftButton);
+    auto* b = child<QAbstractButton>(parent, name);
+    // A radio button or check box takes clicks on its mark and text only, not on the whole
+    // width a layout gives it.
+    if (b->isCheckable() && !qobject_cast<QPushButton*>(b))
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+    else
+        QTest::mouseClick(b, Qt::LeftButton);
 }
 
 // Focuses the box, replaces its text by typing, and presses Enter (which leaves it).
@@ -60,6 +67,9 @@ inline bool clickLine(QListWidget* list, const QString& start)
     for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->text().startsWith(start)) {
             list->scrollToItem(list->item(i));
+            // The pointer arrives over the list before it clicks.
+            QEvent arrive(QEvent::Enter);
+            QApplication::sendEvent(list->viewport(), &arrive);
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(i)).center());
             return true;
         }

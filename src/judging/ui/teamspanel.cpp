@@ -515,7 +515,7 @@ void TeamsPanel::showCounties(bool byUser)
         if (byUser)
             Dialogs::beepOnce();
         m_rightCaption->setText(QStringLiteral("SORRY - No Kestrow! data found."));
-        m_rightCaption->setVisible(m_program.supportDataPresent);
+        m_rightCaption->show();
         m_rightList->hide();
         m_teamName->setFocus(Qt::OtherFocusReason);
         return;
@@ -753,6 +753,8 @@ bool TeamsPanel::save(bool leaving)
     }
     if (!leaving) {
         m_entryNumber->setFocus(Qt::OtherFocusReason);
+        // Taken as if its box were left; the focus moving on must not take it a second time.
+        core::LeaveCheck::Pause pause;
         entryNumberLeft(m_entryNumber->text(), false);
     }
     showPossibleMembers(false);
