@@ -86,13 +86,14 @@ ContestsPanel::ContestsPanel(core::Program& program, SelectedContest& contest, Q
     m_listHeading->setObjectName(QStringLiteral("listHeading"));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("contestList"));
+    m_list->setMinimumWidth(250);
 
     std::array<QLabel*, ContestBoxCount + 1> labels{};
     for (int n = 1; n <= ContestBoxCount; ++n) {
         auto* box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(boxNames[n]));
         if (IsNumberBox(n))
-            box->setMaximumWidth(70);
+            box->setFixedWidth(64);
         m_boxes[std::size_t(n)] = box;
         labels[std::size_t(n)] = new QLabel(QString::fromLatin1(boxCaptions[n]), this);
         labels[std::size_t(n)]->setBuddy(box);
@@ -100,6 +101,8 @@ ContestsPanel::ContestsPanel(core::Program& program, SelectedContest& contest, Q
     m_boxes[CodeBox]->setReadOnly(true);
     m_boxes[CodeBox]->setMaximumWidth(110);
     m_boxes[DateBox]->setMaximumWidth(110);
+    m_boxes[TitleBox]->setMinimumWidth(200);
+    m_boxes[LocationBox]->setMinimumWidth(200);
     m_useSupportData = new QCheckBox(QStringLiteral("Access Kestrow! Data (If present)"), this);
     m_useSupportData->setObjectName(QStringLiteral("useSupportData"));
 

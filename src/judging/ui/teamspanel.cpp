@@ -141,7 +141,7 @@ TeamsPanel::TeamsPanel(core::Program& program, SelectedContest& contest, QWidget
     m_groupCaption = new QLabel(QStringLiteral("Group"), membersBox);
     m_groupCaption->setObjectName(QStringLiteral("groupCaption"));
     rows->addWidget(m_groupCaption, 0, 2);
-    m_levelCaption = new QLabel(QStringLiteral("Jr    Int    Sr"), membersBox);
+    m_levelCaption = new QLabel(QStringLiteral("Member Level"), membersBox);
     m_levelCaption->setObjectName(QStringLiteral("levelCaption"));
     rows->addWidget(m_levelCaption, 0, 4, 1, 3);
     m_deleteGroup = new QButtonGroup(this);
