@@ -102,6 +102,7 @@ private slots:
     void laterScreensSaySo();
     void deleteContestAndCascade();
     void notesTurnBold();
+    void leavingTheTeamsScreenSavesTheEntry();
 };
 
 void TestContestPanels::codeChecks_data()
@@ -467,6 +468,41 @@ void TestContestPanels::notesTurnBold()
     QVERIFY(individual->font().bold());
     QApplication::sendEvent(adultsLabel, &leave);
     QVERIFY(!individual->font().bold());
+}
+
+void TestContestPanels::leavingTheTeamsScreenSavesTheEntry()
+{
+    Fixture f;
+    f.addContest(today, QStringLiteral("District"));
+    f.data.FindRecord(core::Cont, today);
+    f.data.WriteField(core::Cont, ContField::Date, QStringLiteral("11/30/2026"));
+    QWidget* contests = f.select(today);
+    // Passing through the date box keeps a stored date.
+    box(contests, QStringLiteral("date"))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box(contests, QStringLiteral("date")), Qt::Key_Return);
+    QCOMPARE(f.field(core::Cont, today, ContField::Date), QStringLiteral("11/30/2026"));
+
+    f.item("teamsItem")->trigger();
+    QWidget* teams = f.window->teamsPanel();
+    click(teams, QStringLiteral("level1"));
+    enter(teams, QStringLiteral("entryNumber"), QStringLiteral("101"));
+    enter(teams, QStringLiteral("county"), QStringLiteral("Adams"));
+    enter(teams, QStringLiteral("teamName"), QStringLiteral("Adams"));
+    enter(teams, QStringLiteral("memberName1"), QStringLiteral("Carver, Ben"));
+    f.env.dialogs.clear();
+    // Refused: the screen stays.
+    f.item("contestsItem")->trigger();
+    QCOMPARE(f.env.dialogs.texts(),
+             QStringList{QStringLiteral("One or more contestants does not have not have a level button selected.")});
+    QCOMPARE(f.window->panels()->currentWidget(), teams);
+    click(teams, QStringLiteral("memberLevel1_3"));
+    f.env.dialogs.clear();
+    f.item("contestsItem")->trigger();
+    QVERIFY(f.env.dialogs.shown.isEmpty());
+    QCOMPARE(f.window->panels()->currentWidget(), static_cast<QWidget*>(contests));
+    QCOMPARE(f.field(core::Team, today + "ST101", TeamField::memberName(1)), QStringLiteral("Carver, Ben"));
+    // The first entry opens the menus that need teams.
+    QVERIFY(f.window->contest().presence.teams);
 }
 
 QTEST_MAIN(TestContestPanels)
