@@ -1,6 +1,7 @@
 // marvolen-screenshots DIR: every window and panel of the program, on a fresh installation
 // with a small demo data set, saved as PNG files named window-panel.png.
 #include "app/windows.h"
+#include "judgingdemo.h"
 #include "core/installation.h"
 #include "core/installpaths.h"
 #include "core/program.h"
@@ -70,6 +71,7 @@ int main(int argc, char** argv)
     core::Screens screens(program);
     app::Windows windows(screens);
     addDemoData(program.data());
+    AddJudgingDemo(screens);
     windows.main->runStartupTasks();
 
     const std::pair<int, const char*> order[] = {{core::MainScreen, "main"},         {core::ArchiveScreen, "archive"},

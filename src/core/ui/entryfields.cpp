@@ -11,6 +11,65 @@
 
 namespace core {
 
+namespace {
+// Kept as a child of the control it belongs to.
+class EnterTarget : public QObject
+{
+public:
+    EnterTarget(QWidget* from, std::function<QWidget*()> next) : QObject(from), next(std::move(next))
+    {
+        setObjectName(name());
+    }
+    std::function<QWidget*()> next;
+
+    static QString name() { return QStringLiteral("enterTarget"); }
+    // A plain class has no meta-object of its own, so it is found by name and checked by type.
+    static EnterTarget* of(QWidget* from)
+    {
+        return dynamic_cast<EnterTarget*>(from->findChild<QObject*>(name(), Qt::FindDirectChildrenOnly));
+    }
+};
+
+class EnteringWatch : public QObject
+{
+public:
+    EnteringWatch(QWidget* control, std::function<void()> entered) : QObject(control), m_entered(std::move(entered))
+    {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn && LeaveCheck::enabled()) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                m_entered();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_entered;
+};
+
+bool canTakeFocus(QWidget* w, QWidget* window)
+{
+    return w && w->isEnabled() && w->isVisibleTo(window) && (w->focusPolicy() & Qt::TabFocus);
+}
+} // namespace
+
+void EnterMovesFocus::setNext(QWidget* from, std::function<QWidget*()> next)
+{
+    delete EnterTarget::of(from);
+    new EnterTarget(from, std::move(next));
+}
+
+void OnEntering(QWidget* control, std::function<void()> entered)
+{
+    new EnteringWatch(control, std::move(entered));
+}
+
 void EnterMovesFocus::install(QWidget* panel)
 {
     auto* filter = new EnterMovesFocus(panel);
@@ -34,10 +93,16 @@ bool EnterMovesFocus::eventFilter(QObject* watched, QEvent* event)
             button->click();
         return true;
     }
+    if (auto* target = EnterTarget::of(widget)) {
+        QWidget* chosen = target->next ? target->next() : nullptr;
+        if (canTakeFocus(chosen, widget->window())) {
+            chosen->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
     // QWidget::focusNextChild is protected; the window's chain is the same one Tab walks.
     QWidget* next = widget->nextInFocusChain();
-    while (next && next != widget && (!next->isEnabled() || !next->isVisibleTo(widget->window()) ||
-                                      !(next->focusPolicy() & Qt::TabFocus)))
+    while (next && next != widget && !canTakeFocus(next, widget->window()))
         next = next->nextInFocusChain();
     if (next)
         next->setFocus(Qt::TabFocusReason);
@@ -48,7 +113,10 @@ void RefuseEntry(QLineEdit* box, const QString& warning)
 {
     {
         LeaveCheck::Pause pause;
-        platform::Dialogs::refuse(warning);
+        if (warning.isEmpty())
+            platform::Dialogs::beepOnce();
+        else
+            platform::Dialogs::refuse(warning);
         box->clear();
     }
     box->setFocus(Qt::OtherFocusReason);

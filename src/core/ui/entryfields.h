@@ -17,6 +17,9 @@ class EnterMovesFocus : public QObject
 public:
     // Watches every control inside `panel` that exists at the call.
     static void install(QWidget* panel);
+    // Enter in `from` goes to what `next` returns instead of the next control of the chain
+    // (a hidden, disabled or null target falls back to the chain).
+    static void setNext(QWidget* from, std::function<QWidget*()> next);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -26,8 +29,12 @@ private:
 };
 
 // Beeps, shows `warning`, empties the box and gives it the focus again: how a refused entry is
-// reported everywhere.
+// reported everywhere. An empty warning only beeps.
 void RefuseEntry(QLineEdit* box, const QString& warning);
+
+// Runs `entered` when the focus comes into a control from another control of the window (not
+// when it comes back from a message box or a menu, nor while leave checks are paused).
+void OnEntering(QWidget* control, std::function<void()> entered);
 
 // Runs a check when a box is left (focus moves away, by Tab, Enter or the mouse).
 // The check returns an empty text to accept, or the warning that refuses the entry.

@@ -1,6 +1,16 @@
 #include "judging/ui/judgingwindow.h"
 
+#include "core/program.h"
 #include "core/ui/screens.h"
+#include "judging/ui/contestcodespanel.h"
+#include "judging/ui/contestspanel.h"
+#include "judging/ui/teamspanel.h"
+#include "platform/dialogs.h"
+
+#include <QHideEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStackedWidget>
 
 namespace judging {
 
@@ -8,7 +18,110 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
     : core::WorkWindow(screens, core::JudgingScreen, QStringLiteral("Judging Contests..."), 4)
 {
     setObjectName(QStringLiteral("judging"));
-    setPendingNote(QStringLiteral("The working screens of this window are being built; only the Goto menu works yet."));
+    core::DataMaster& data = program().data();
+    m_codes = new ContestCodesPanel(data);
+    m_contests = new ContestsPanel(program(), m_contest);
+    m_teams = new TeamsPanel(program(), m_contest);
+    addPanel(m_codes, QStringLiteral("contestCodesPanel"));
+    addPanel(m_contests, QStringLiteral("contestsPanel"));
+    addPanel(m_teams, QStringLiteral("teamsPanel"));
+
+    QMenuBar* bar = menuBar();
+    QMenu* support = bar->addMenu(QStringLiteral("Support Data"));
+    support->setObjectName(QStringLiteral("supportDataMenu"));
+    connect(addItem(support, QStringLiteral("Contest Codes"), QStringLiteral("contestCodesItem")), &QAction::triggered,
+            this, [this] {
+                if (!leaveShownPanel())
+                    return;
+                m_codes->open();
+                showPanel(m_codes);
+            });
+    connect(addItem(nullptr, QStringLiteral("Contests"), QStringLiteral("contestsItem")), &QAction::triggered, this,
+            [this] {
+                if (!leaveShownPanel())
+                    return;
+                m_contests->open();
+                showPanel(m_contests);
+            });
+    m_teamsItem = addItem(nullptr, QStringLiteral("Teams/Individuals"), QStringLiteral("teamsItem"));
+    connect(m_teamsItem, &QAction::triggered, this, [this] {
+        if (!leaveShownPanel())
+            return;
+        m_teams->open();
+        showPanel(m_teams);
+    });
+    m_groupsItem = addLaterItem(nullptr, QStringLiteral("Groups"), QStringLiteral("groupsItem"), QStringLiteral("Groups"));
+    m_classesItem = addLaterItem(nullptr, QStringLiteral("Classes"), QStringLiteral("classesItem"), QStringLiteral("Classes"));
+    m_awardsItem = addLaterItem(nullptr, QStringLiteral("Awards"), QStringLiteral("awardsItem"), QStringLiteral("Awards"));
+    m_manualItem = addLaterItem(nullptr, QStringLiteral("Scoring - Manual"), QStringLiteral("manualScoringItem"),
+                                QStringLiteral("Manual Scoring"));
+    m_scannerMenu = bar->addMenu(QStringLiteral("Scoring - Scanner"));
+    m_scannerMenu->setObjectName(QStringLiteral("scannerMenu"));
+    m_scannerMenu->menuAction()->setObjectName(QStringLiteral("scannerScoringItem"));
+    addLaterItem(m_scannerMenu, QStringLiteral("Design Score Cards"), QStringLiteral("designCardsItem"),
+                 QStringLiteral("Design Score Cards"));
+    addLaterItem(m_scannerMenu, QStringLiteral("Print Score Cards"), QStringLiteral("printCardsItem"),
+                 QStringLiteral("Print Score Cards"));
+    addLaterItem(m_scannerMenu, QStringLiteral("Scan Score Cards"), QStringLiteral("scanCardsItem"),
+                 QStringLiteral("Scan Score Cards"));
+    m_resultsItem = addLaterItem(nullptr, QStringLiteral("Results"), QStringLiteral("resultsItem"), QStringLiteral("Results"));
+
+    connect(m_contests, &ContestsPanel::contestChanged, this, &JudgingWindow::contestChanged);
+    connect(m_teams, &TeamsPanel::contestChanged, this, &JudgingWindow::contestChanged);
+    connect(m_codes, &ContestCodesPanel::exitRequested, this, &JudgingWindow::showPicture);
+    connect(m_contests, &ContestsPanel::exitRequested, this, &JudgingWindow::showPicture);
+    connect(m_teams, &TeamsPanel::exitRequested, this, &JudgingWindow::showPicture);
+    contestChanged();
+}
+
+QString JudgingWindow::laterScreenMessage(const QString& screen)
+{
+    return QStringLiteral("The ") + screen + QStringLiteral(" screen comes in a later version of this build.");
+}
+
+QAction* JudgingWindow::addItem(QMenu* menu, const QString& text, const QString& name)
+{
+    QAction* action = menu ? menu->addAction(text) : menuBar()->addAction(text);
+    action->setObjectName(name);
+    return action;
+}
+
+QAction* JudgingWindow::addLaterItem(QMenu* menu, const QString& text, const QString& name, const QString& screen)
+{
+    QAction* action = addItem(menu, text, name);
+    connect(action, &QAction::triggered, this, [this, screen] {
+        if (leaveShownPanel())
+            platform::Dialogs::information(laterScreenMessage(screen));
+    });
+    return action;
+}
+
+void JudgingWindow::contestChanged()
+{
+    program().currentContestKey = m_contest.key;
+    const ContestMenus menus = MenusFor(m_contest);
+    m_teamsItem->setEnabled(menus.teams);
+    m_classesItem->setEnabled(menus.teams);
+    m_groupsItem->setEnabled(menus.teams);
+    m_awardsItem->setEnabled(menus.awards);
+    m_manualItem->setEnabled(menus.scoring);
+    m_scannerMenu->menuAction()->setEnabled(menus.scoring);
+    m_resultsItem->setEnabled(menus.results);
+}
+
+bool JudgingWindow::leaveShownPanel()
+{
+    if (panels()->currentWidget() == m_teams)
+        return m_teams->leave();
+    return true;
+}
+
+void JudgingWindow::hideEvent(QHideEvent* event)
+{
+    // Going to another window leaves the screen too; an entry being edited is saved first.
+    if (!program().closing && !event->spontaneous() && panels()->currentWidget() == m_teams)
+        m_teams->leave();
+    core::WorkWindow::hideEvent(event);
 }
 
 } // namespace judging

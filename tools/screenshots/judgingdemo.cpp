@@ -1,0 +1,137 @@
+#include "judgingdemo.h"
+
+#include "core/datamaster.h"
+#include "core/program.h"
+#include "core/supporttables.h"
+#include "core/ui/screens.h"
+#include "judging/fields.h"
+#include "judging/ui/contestcodespanel.h"
+#include "judging/ui/contestspanel.h"
+#include "judging/ui/judgingwindow.h"
+#include "judging/ui/teamspanel.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+
+#include <initializer_list>
+#include <utility>
+
+using namespace judging;
+
+namespace {
+
+using Fields = std::initializer_list<std::pair<int, const char*>>;
+
+void put(core::DataMaster& data, int table, const QString& key, Fields fields)
+{
+    data.AddRecord(table, key);
+    for (const auto& [field, value] : fields)
+        data.WriteField(table, field, QString::fromUtf8(value));
+}
+
+void addRecords(core::DataMaster& data)
+{
+    put(data, core::Type, QStringLiteral("LS"), {{TypeField::Title, "Livestock Judging"}, {TypeField::userDefined(1), "4-H Youth"}});
+    put(data, core::Type, QStringLiteral("ME"), {{TypeField::Title, "Meats Judging"}});
+    put(data, core::Type, QStringLiteral("WL"), {{TypeField::Title, "Wool Judging"}});
+
+    const QString contest = QStringLiteral("LS121026");
+    put(data, core::Cont, QStringLiteral("LS091226"), {{ContField::Title, "Fall Livestock Clinic"}});
+    put(data, core::Cont, contest,
+        {{ContField::Title, "District Livestock Judging"}, {ContField::Date, "12/10/2026"},
+         {ContField::Location, "Fairgrounds Arena"}, {ContField::MaxMembers, "4"}, {ContField::ScoresSaved, "3"},
+         {ContField::levelCount(1), "6"}, {ContField::levelCount(2), "4"}, {ContField::levelCount(3), "4"},
+         {ContField::levelCount(4), "10"}, {ContField::levelCount(5), "10"}, {ContField::levelCount(6), "10"},
+         {ContField::levelCount(7), "2"}, {ContField::AssignedGroups, "4"}, {ContField::KeepCullAnimals, "8"},
+         {ContField::CardClasses, "12"}, {ContField::UseSupportData, "1"}});
+    put(data, core::Cont, QStringLiteral("ME121026"), {{ContField::Title, "Meats Judging Invitational"}});
+
+    const struct
+    {
+        const char* code;
+        const char* name;
+    } counties[] = {{"ADA", "Adams"}, {"BUF", "Buffalo"}, {"CUS", "Custer"}, {"HAL", "Hall"}, {"LIN", "Lincoln"}};
+    for (const auto& c : counties)
+        put(data, core::Scou, QString::fromLatin1(c.code), {{core::ScouField::Name, c.name}});
+    const struct
+    {
+        const char* key;
+        const char* last;
+        const char* first;
+        const char* initial;
+        const char* age;
+    } members[] = {{"ADA0002", "Olsen", "Mara", "J", "15"},  {"ADA0003", "Carver", "Ben", "T", "16"},
+                   {"ADA0004", "Reinholt", "Sam", "A", "17"}, {"ADA0005", "Duval", "Casey", "R", "14"},
+                   {"ADA0006", "Whitfield", "Ada", "L", "18"}, {"ADA0007", "Moreno", "Luis", "", "15"},
+                   {"ADA0008", "Kessler", "Hanna", "M", "16"}, {"BUF0001", "Abbott", "Jo", "K", "17"},
+                   {"BUF0002", "Lund", "Erik", "P", "15"}};
+    for (const auto& m : members)
+        put(data, core::Smid, QString::fromLatin1(m.key),
+            {{core::SmidField::LastName, m.last},
+             {core::SmidField::FirstName, m.first},
+             {core::SmidField::MiddleInitial, m.initial},
+             {core::SmidField::Age, m.age}});
+    put(data, core::Slid, QStringLiteral("ADA0002"), {{1, "Voss"}, {2, "Greta"}, {3, "E"}});
+
+    const auto team = [&](const char* tail, const char* number, const char* county, const char* name,
+                          const char* coach, std::initializer_list<const char*> names) {
+        const QString key = contest + QString::fromLatin1(tail);
+        put(data, core::Team, key,
+            {{TeamField::EntryNumber, number}, {TeamField::County, county}, {TeamField::TeamName, name},
+             {TeamField::TeamCoach, coach}});
+        int k = 1;
+        for (const char* n : names) {
+            data.WriteField(core::Team, TeamField::memberName(k), QString::fromUtf8(n));
+            data.WriteFieldInt(core::Team, TeamField::memberLevel(k), SeniorMember);
+            data.WriteField(core::Team, TeamField::assignedGroup(k),
+                            QStringLiteral("%1%2-%3%4").arg(QChar(char16_t('A' + k - 1))).arg(QString::fromLatin1(number).right(1))
+                                .arg(QString::fromLatin1(number)).arg(MemberLetter(k)));
+            ++k;
+        }
+    };
+    team("ST101", "101", "ADA Adams", "Adams", "Voss, Greta E",
+         {"Carver, Ben T", "Olsen, Mara J", "Reinholt, Sam A", "Whitfield, Ada L"});
+    team("ST102", "102", "BUF Buffalo", "Buffalo", "Lund, Peter", {"Abbott, Jo K", "Lund, Erik P", "Marsh, Tilly"});
+    team("ST103", "103", "+MC Multi-County", "Multi-County", "", {"Ferris, Nell", "Quade, Owen", "Price, Rae"});
+    team("IT201", "201", "HAL Hall", "Hall", "Brook, Ann", {"Stone, Kit", "Lowe, Finn"});
+    team("SI401", "401", "CUS Custer", "Custer", "", {"Yates, Dana", "Ritter, Cole"});
+    for (const char* s : {"001ST101a", "001ST101b", "002ST101a", "001ST102a"})
+        put(data, core::Scor, contest + QString::fromLatin1(s), {});
+    put(data, core::Clas, contest + QStringLiteral("001"), {{ClasField::Title, "Market Steers"}});
+    put(data, core::Clas, contest + QStringLiteral("002"), {{ClasField::Title, "Breeding Gilts"}});
+}
+
+void clickLine(QListWidget* list, const QString& start)
+{
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->text().startsWith(start)) {
+            list->setCurrentRow(i);
+            emit list->itemClicked(list->item(i));
+            return;
+        }
+}
+
+} // namespace
+
+void AddJudgingDemo(core::Screens& screens)
+{
+    core::Program& program = screens.program();
+    addRecords(program.data());
+    program.supportDataPresent = true;
+    auto* window = qobject_cast<JudgingWindow*>(screens.window(core::JudgingScreen));
+    if (!window)
+        return;
+
+    window->contestCodesPanel()->open();
+    clickLine(window->contestCodesPanel()->findChild<QListWidget*>(QStringLiteral("codeList")), QStringLiteral("LS"));
+
+    ContestsPanel* contests = window->contestsPanel();
+    contests->open();
+    contests->findChild<QAbstractButton*>(QStringLiteral("listContests"))->click();
+    clickLine(contests->findChild<QListWidget*>(QStringLiteral("contestList")), QStringLiteral("LS121026"));
+
+    TeamsPanel* teams = window->teamsPanel();
+    teams->open();
+    teams->findChild<QAbstractButton*>(QStringLiteral("level1"))->click();
+    clickLine(teams->findChild<QListWidget*>(QStringLiteral("rightList")), QStringLiteral("LS121026ST101"));
+}
