@@ -35,9 +35,15 @@ bool EnterMovesFocus::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     // QWidget::focusNextChild is protected; the window's chain is the same one Tab walks.
+    // A part that hands its focus back (the line edit of an editable choice) is not a next control.
+    const auto handsBack = [widget](QWidget* w) {
+        while (w->focusProxy())
+            w = w->focusProxy();
+        return w == widget;
+    };
     QWidget* next = widget->nextInFocusChain();
     while (next && next != widget && (!next->isEnabled() || !next->isVisibleTo(widget->window()) ||
-                                      !(next->focusPolicy() & Qt::TabFocus)))
+                                      !(next->focusPolicy() & Qt::TabFocus) || handsBack(next)))
         next = next->nextInFocusChain();
     if (next)
         next->setFocus(Qt::TabFocusReason);
