@@ -40,6 +40,8 @@ void save(QWidget* w, const QString& dir, const QString& name, QTextStream& out)
 
 } // namespace
 
+void addQuizDemo(core::Screens& screens); // quizdemo.cpp
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -68,6 +70,7 @@ int main(int argc, char** argv)
     core::Screens screens(program);
     app::Windows windows(screens);
     addDemoData(program.data());
+    addQuizDemo(screens);
     windows.main->runStartupTasks();
 
     const std::pair<int, const char*> order[] = {{core::MainScreen, "main"},         {core::ArchiveScreen, "archive"},

@@ -46,7 +46,9 @@ ClearMarksPanel::ClearMarksPanel(core::Program& program, Mark mark, QWidget* par
     layout->addWidget(heading);
     layout->addLayout(top, 1);
 
-    connect(m_sources, &QListWidget::itemClicked, this, [this] { m_action->setEnabled(true); });
+    // Chosen by click or by keyboard alike.
+    connect(m_sources, &QListWidget::itemSelectionChanged, this,
+            [this] { m_action->setEnabled(!m_sources->selectedItems().isEmpty()); });
     connect(m_action, &QPushButton::clicked, this, &ClearMarksPanel::clearMarks);
     connect(m_exit, &QPushButton::clicked, this, &ClearMarksPanel::exitRequested);
     core::EnterMovesFocus::install(this);

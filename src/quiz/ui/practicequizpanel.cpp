@@ -178,7 +178,7 @@ PracticeQuizPanel::PracticeQuizPanel(core::Program& program, Kind kind, QWidget*
         return;
     }
 
-    connect(m_sources, &QListWidget::itemClicked, this, &PracticeQuizPanel::sourcesClicked);
+    connect(m_sources, &QListWidget::itemSelectionChanged, this, &PracticeQuizPanel::sourcesClicked);
     connect(m_difficulty->lineEdit(), &QLineEdit::textEdited, this, &PracticeQuizPanel::difficultyEdited);
     connect(m_difficulty, &QComboBox::activated, this,
             [this](int index) { difficultyEdited(m_difficulty->itemText(index)); });

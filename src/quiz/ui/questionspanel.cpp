@@ -141,8 +141,21 @@ QuestionsPanel::QuestionsPanel(core::Program& program, QWidget* parent) : QWidge
             grid->addWidget(makeLabel(label, m_editor), r, c);
         grid->addWidget(w, r, c + 1);
     };
+    const auto narrow = [this](std::initializer_list<std::pair<QString, QWidget*>> parts) {
+        auto* holder = new QWidget(m_editor);
+        auto* line = new QHBoxLayout(holder);
+        line->setContentsMargins(0, 0, 0, 0);
+        for (const auto& [label, w] : parts) {
+            if (!label.isEmpty())
+                line->addWidget(makeLabel(label, holder));
+            w->setMaximumWidth(90);
+            line->addWidget(w);
+        }
+        line->addStretch(1);
+        return holder;
+    };
     pair(row, 0, QStringLiteral("Question Key"), m_key);
-    pair(row, 2, QStringLiteral("Difficulty"), m_difficulty);
+    pair(row, 2, QStringLiteral("Difficulty"), narrow({{QString(), m_difficulty}}));
     ++row;
     pair(row, 0, QStringLiteral("Author"), m_author);
     pair(row, 2, QStringLiteral("Source"), m_source);
@@ -151,9 +164,8 @@ QuestionsPanel::QuestionsPanel(core::Program& program, QWidget* parent) : QWidge
     pair(row, 2, QStringLiteral("Edit Date"), m_editDate);
     ++row;
     pair(row, 0, QString(), m_active);
-    pair(row, 2, QStringLiteral("Usage Count"), m_usageCount);
-    ++row;
-    pair(row, 2, QStringLiteral("Selected"), m_selected);
+    pair(row, 2, QStringLiteral("Usage Count"),
+         narrow({{QString(), m_usageCount}, {QStringLiteral("   Selected"), m_selected}}));
     ++row;
     pair(row, 0, QStringLiteral("Species"), m_species);
     pair(row, 2, QStringLiteral("Discipline"), m_discipline);
