@@ -170,6 +170,7 @@ PracticeQuizPanel::PracticeQuizPanel(core::Program& program, Kind kind, QWidget*
         for (QWidget* w : findChildren<QWidget*>())
             if (w != m_exit && w != heading && !qobject_cast<QLabel*>(w))
                 w->setEnabled(false);
+        m_difficulty->setCurrentIndex(-1);
         m_countQuiz->setValue(0);
         m_countBonus->setValue(0);
         m_countTieBreaker->setValue(0);
