@@ -43,6 +43,8 @@ void save(QWidget* w, const QString& dir, const QString& name, QTextStream& out)
 
 } // namespace
 
+void AddQuizDemo(core::Screens& screens); // quizdemo.cpp
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -72,6 +74,7 @@ int main(int argc, char** argv)
     app::Windows windows(screens);
     addDemoData(program.data());
     AddJudgingDemo(screens);
+    AddQuizDemo(screens);
     windows.main->runStartupTasks();
 
     const std::pair<int, const char*> order[] = {{core::MainScreen, "main"},         {core::ArchiveScreen, "archive"},

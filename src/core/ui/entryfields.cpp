@@ -101,8 +101,14 @@ bool EnterMovesFocus::eventFilter(QObject* watched, QEvent* event)
         }
     }
     // QWidget::focusNextChild is protected; the window's chain is the same one Tab walks.
+    // A part that hands its focus back (the line edit of an editable choice) is not a next control.
+    const auto handsBack = [widget](QWidget* w) {
+        while (w->focusProxy())
+            w = w->focusProxy();
+        return w == widget;
+    };
     QWidget* next = widget->nextInFocusChain();
-    while (next && next != widget && !canTakeFocus(next, widget->window()))
+    while (next && next != widget && (!canTakeFocus(next, widget->window()) || handsBack(next)))
         next = next->nextInFocusChain();
     if (next)
         next->setFocus(Qt::TabFocusReason);
