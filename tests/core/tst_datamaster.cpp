@@ -74,6 +74,30 @@ private slots:
         QCOMPARE(dm->CurrentKey(T), QStringLiteral("K2"));
     }
 
+    // A merged record keeps the fields it is not given; a batch's changes survive the batch
+    // ending by an exception and reach the file.
+    void mergeRecordInBatch()
+    {
+        openWith({QStringLiteral("K1")});
+        dm->WriteField(T, 2, QStringLiteral("7"));
+        try {
+            DataMaster::Batch batch(*dm);
+            dm->MergeRecord(T, QStringLiteral("K1"), {{1, QStringLiteral("new")}});
+            dm->MergeRecord(T, QStringLiteral("K0"), {{2, QStringLiteral("3")}});
+            QCOMPARE(dm->ReadField(T, 2), QStringLiteral("3"));
+            throw std::runtime_error("stop");
+        } catch (const std::runtime_error&) {
+        }
+        dm->CloseTable(T);
+        dm->OpenTableFile(T, env->root() + QStringLiteral("/t.db"));
+        QVERIFY(dm->FindRecord(T, QStringLiteral("K1")));
+        QCOMPARE(dm->ReadField(T, 1), QStringLiteral("new"));
+        QCOMPARE(dm->ReadField(T, 2), QStringLiteral("7"));
+        QVERIFY(dm->FindRecord(T, QStringLiteral("K0")));
+        QCOMPARE(dm->ReadField(T, 1), QString());
+        QCOMPARE(dm->ReadField(T, 2), QStringLiteral("3"));
+    }
+
     void blankRecordOfEmptyTable()
     {
         openWith({});

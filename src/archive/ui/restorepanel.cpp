@@ -74,6 +74,8 @@ RestorePanel::RestorePanel(core::Program& program, std::function<void()> closePr
     right->addWidget(m_header);
     right->addWidget(m_sectionsTitle);
     right->addWidget(m_sections, 1);
+    // Takes the room of the file list while that is hidden, so the gauge keeps its label.
+    right->addStretch(0);
     right->addWidget(m_progressLabel);
     right->addWidget(m_gauge);
     right->addLayout(corruptRow);
