@@ -55,6 +55,12 @@ QByteArray BackupWriter::sectionLine(int section)
 QByteArray BackupWriter::recordLine(int table, const QStringList& values)
 {
     QByteArray line;
+    appendRecordLine(line, table, values);
+    return line;
+}
+
+void BackupWriter::appendRecordLine(QByteArray& line, int table, const QStringList& values)
+{
     line.append(char(table + 32));
     int previous = -1;
     const int count = std::min(int(values.size()), MaxFieldIndex + 1);
@@ -69,7 +75,7 @@ QByteArray BackupWriter::recordLine(int table, const QStringList& values)
         appendPiece(line, text);
         previous = i;
     }
-    return line + crlf;
+    line.append(crlf, 2);
 }
 
 bool BackupWriter::WriteBackup(const QString& folder, int mode)
@@ -135,7 +141,7 @@ bool BackupWriter::WriteBackup(const QString& folder, int mode)
                 values.clear();
                 for (int i = 0; i < fields; ++i)
                     values.append(m_data.ReadField(t, i));
-                out += recordLine(t, values);
+                appendRecordLine(out, t, values);
             }
         }
     } catch (const platform::StorageError&) {

@@ -44,6 +44,8 @@ public:
     static QByteArray sectionLine(int section);
     // `values` are the backed-up fields of one record, field 0 first.
     static QByteArray recordLine(int table, const QStringList& values);
+    // The same line appended to `out` (no copy per line).
+    static void appendRecordLine(QByteArray& out, int table, const QStringList& values);
 
     static constexpr int MaxPieceLength = 222;
     // A field index travels as one character below the 255 marker.

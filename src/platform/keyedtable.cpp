@@ -111,7 +111,7 @@ void KeyedTable::open(const QString& path)
     const QString host = Drives::resolve(path);
     if (!QFileInfo(host).isFile())
         throw StorageError(QStringLiteral("Table does not exist.\rFile: %1").arg(path));
-    if (sqlite3_open_v2(QFile::encodeName(host).constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(QFile::encodeName(host).constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
         const QString error = QString::fromUtf8(sqlite3_errmsg(m_db));
         sqlite3_close(m_db);
         m_db = nullptr;
