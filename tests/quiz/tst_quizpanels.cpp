@@ -618,8 +618,8 @@ void TestQuizPanels::prepareAndPrint()
     Fixture f;
     practiceBank(f);
     PracticeQuizPanel panel(f.program, PracticeQuizPanel::Kind::Practice);
-    QList<QList<SheetPage>> jobs;
-    panel.setSheetPrinter([&](const QList<SheetPage>& pages) { jobs.append(pages); });
+    QList<SheetJob> jobs;
+    panel.setSheetPrinter([&](const QList<SheetJob>& run) { jobs.append(run); });
     show(&panel);
     chooseSources(panel, {0, 1}, QStringLiteral("3"));
     click(&panel, QStringLiteral("buildPool"));
@@ -657,9 +657,9 @@ void TestQuizPanels::prepareAndPrint()
     click(&panel, QStringLiteral("printQuiz"));
     QCOMPARE(jobs.size(), 6);
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(jobs[i].first().first().text, QStringLiteral("[Practice - QUESTIONS]  Round 1"));
-    QCOMPARE(jobs[5].first().first().text, QStringLiteral("[Practice - ANSWERS]  Round 1"));
-    QCOMPARE(jobs[5].first().at(1).text, QStringLiteral("12/10/2026 9:30:15 AM"));
+        QCOMPARE(jobs[i].pages.first().first().text, QStringLiteral("[Practice - QUESTIONS]  Round 1"));
+    QCOMPARE(jobs[5].pages.first().first().text, QStringLiteral("[Practice - ANSWERS]  Round 1"));
+    QCOMPARE(jobs[5].pages.first().at(1).text, QStringLiteral("12/10/2026 9:30:15 AM"));
 
     // A question deleted after the draw is left out of the sheets.
     f.bank.DeleteQuestion(drawn.first());
@@ -668,7 +668,7 @@ void TestQuizPanels::prepareAndPrint()
     click(&panel, QStringLiteral("printQuiz"));
     QCOMPARE(jobs.size(), 2);
     bool listed = false;
-    for (const SheetText& t : jobs[0].first())
+    for (const SheetText& t : jobs[0].pages.first())
         listed = listed || t.text == drawn.first();
     QVERIFY(!listed);
 
