@@ -3,6 +3,8 @@
 #include "platform/dialogs.h"
 #include "platform/printerdevice.h"
 
+#include <QRegularExpression>
+
 namespace platform {
 
 namespace {
@@ -35,10 +37,36 @@ QString Printer::printerName() const
     return index >= 0 && index < names.size() ? names.at(index) : QString();
 }
 
-bool Printer::beginDocument()
+QString Printer::fileNameFor(const QString& title)
+{
+    constexpr int Longest = 64;
+    QString name;
+    for (const QChar c : title.simplified()) {
+        const bool plain = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+                           c == u' ' || c == u'-' || c == u'_' || c == u'(' || c == u')';
+        name += plain ? c : QChar(u'_');
+    }
+    name = name.left(Longest).trimmed();
+    if (name.isEmpty())
+        return defaultTitle();
+    // Device names stay devices on Windows whatever extension follows.
+    static const QRegularExpression device(QStringLiteral("^(CON|PRN|AUX|NUL|COM[0-9]|LPT[0-9])$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (device.match(name).hasMatch())
+        name += QLatin1Char('_');
+    return name;
+}
+
+QString Printer::builtInPdfFile(const QString& title)
+{
+    return QStringLiteral("C:\\hwk\\Marvolen\\") + fileNameFor(title) + QStringLiteral(".pdf");
+}
+
+bool Printer::beginDocument(const QString& title)
 {
     if (printing())
         return true;
+    m_title = title;
     if (startDocument())
         return true;
     Dialogs::error(QStringLiteral("The printer [") + printerName() +

@@ -25,9 +25,15 @@ class Printer
 public:
     enum class Orientation { Portrait, Landscape };
 
-    // Always installed; writes its documents as a PDF file.
+    // The title of a job that was given none.
+    static QString defaultTitle() { return QStringLiteral("Printout"); }
+    // Always installed; writes each job as a PDF file named from the job's title
+    // ("C:\hwk\Marvolen\Printout.pdf" for an untitled one).
     static QString builtInPdfName() { return QStringLiteral("Marvolen PDF Printer"); }
-    static QString builtInPdfFile() { return QStringLiteral("C:\\hwk\\Marvolen\\Printout.pdf"); }
+    static QString builtInPdfFile(const QString& title = defaultTitle());
+    // A title reduced to a plain file name: letters, digits, blanks, '-', '_' and parentheses,
+    // anything else as '_', at most 64 characters, never empty or a device name.
+    static QString fileNameFor(const QString& title);
 
     virtual ~Printer() = default;
 
@@ -48,8 +54,11 @@ public:
 
     // Starts a print job on its first page with the default font (Arial 10), a black pen one
     // unit wide and no brush. When the printer cannot start, the user is told and false comes
-    // back; drawing then does nothing until the next document.
-    bool beginDocument();
+    // back; drawing then does nothing until the next document. The title names the job in the
+    // printer's queue and the file of the built-in printer.
+    bool beginDocument(const QString& title = defaultTitle());
+    // The title of the open job, or of the last one.
+    QString documentTitle() const { return m_title; }
     virtual void newPage() = 0;
     virtual void endDocument() = 0;
     virtual bool printing() const = 0;
@@ -76,8 +85,11 @@ public:
     static void install(Printer* printer);
 
 protected:
-    // Opens the job on the selected printer; false when it cannot.
+    // Opens the job on the selected printer, titled documentTitle(); false when it cannot.
     virtual bool startDocument() = 0;
+
+private:
+    QString m_title = defaultTitle();
 };
 
 } // namespace platform

@@ -70,7 +70,6 @@ QPrinter& PrinterDevice::device()
             m_printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(m_names.at(m_index)),
                                                    QPrinter::HighResolution);
         }
-        m_printer->setDocName(QStringLiteral("Marvolen"));
         m_printer->setCreator(QStringLiteral("Marvolen"));
         m_printerFor = m_index;
     }
@@ -99,11 +98,12 @@ bool PrinterDevice::startDocument()
     QPrinter& printer = device();
     if (m_index == 0) {
         // A failed job must not leave the last one behind to be taken for it.
-        const QString file = builtInPdfFile();
+        const QString file = builtInPdfFile(documentTitle());
         Files::makeFolder(file.left(file.lastIndexOf(QLatin1Char('\\'))));
         Files::remove(file);
         printer.setOutputFileName(Drives::resolve(file));
     }
+    printer.setDocName(documentTitle());
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(&printer)) {
         m_painter.reset();

@@ -15,8 +15,9 @@ namespace platform {
 // (QPrinterInfo), the system's default selected (the built-in one when there is none). Paints
 // with QPainter on a QPrinter.
 //
-// The built-in printer writes each job to builtInPdfFile() (replacing the previous one) on a
-// letter page at 600 units per inch with quarter-inch margins: 4800 x 6300 units in portrait.
+// The built-in printer writes each job to builtInPdfFile(title), replacing an earlier one of
+// that title, on a letter page at 600 units per inch with quarter-inch margins: 4800 x 6300
+// units in portrait.
 class PrinterDevice : public Printer
 {
 public:

@@ -55,7 +55,7 @@ bool PrinterRecorder::startDocument()
         refuseDocuments = false;
         return false;
     }
-    documents.append({printerName(), m_index, m_orientation, 1, false});
+    documents.append({printerName(), m_index, m_orientation, 1, false, documentTitle()});
     m_printing = true;
     m_font = PrintFont();
     m_pen = Qt::black;
@@ -154,7 +154,8 @@ QString PrinterRecorder::dump() const
     QTextStream s(&out);
     for (int d = 1; d <= documents.size(); ++d) {
         const Document& doc = documents.at(d - 1);
-        s << "job " << d << " [" << doc.printer << "] "
+        s << "job " << d << (doc.title == defaultTitle() ? QString() : QStringLiteral(" \"") + doc.title + u'"')
+          << " [" << doc.printer << "] "
           << (doc.orientation == Orientation::Portrait ? "portrait" : "landscape") << ", " << doc.pages
           << (doc.pages == 1 ? " page" : " pages") << (doc.ended ? "" : ", not ended") << '\n';
         for (int p = 1; p <= doc.pages; ++p) {

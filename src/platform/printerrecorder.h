@@ -23,6 +23,7 @@ public:
         Orientation orientation = Orientation::Portrait;
         int pages = 1;
         bool ended = false;
+        QString title = defaultTitle();
     };
     struct Text
     {
@@ -98,7 +99,8 @@ public:
     // The first text drawn that equals `text`, or nullptr.
     const Text* find(const QString& text) const;
     // One line per job, page and drawing ("p1 x=120 y=0 Arial 12 B: Contest ..."), for
-    // comparing a whole printout with a golden file.
+    // comparing a whole printout with a golden file. A job line shows the job's title when
+    // it has one other than the default.
     QString dump() const;
     void clear();
 

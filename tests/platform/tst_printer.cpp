@@ -148,6 +148,53 @@ private slots:
         printer.endDocument();
         QVERIFY(QFile::exists(env.host(Printer::builtInPdfFile())));
     }
+
+    void jobTitlesNameTheFiles_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("plain") << "Quiz Questions 1" << "Quiz Questions 1";
+        QTest::newRow("path characters") << "..\\Round 1/2: A*?" << "___Round 1_2_ A__";
+        QTest::newRow("accents") << QStringLiteral("R\u00e9sum\u00e9 (final)") << "R_sum_ (final)";
+        QTest::newRow("blanks only") << "   " << "Printout";
+        QTest::newRow("empty") << "" << "Printout";
+        QTest::newRow("device name") << "con" << "con_";
+        QTest::newRow("long") << QString(70, u'x') << QString(64, u'x');
+    }
+    void jobTitlesNameTheFiles()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, file);
+        QCOMPARE(Printer::builtInPdfFile(title), "C:\\hwk\\Marvolen\\" + file + ".pdf");
+    }
+
+    void titledJobsKeepTheirOwnFiles()
+    {
+        QCOMPARE(Printer::builtInPdfFile(), QStringLiteral("C:\\hwk\\Marvolen\\Printout.pdf"));
+        testsupport::TestEnv env;
+        {
+            PrinterRecorder recorder;
+            recorder.beginDocument(QStringLiteral("Quiz Answers"));
+            recorder.endDocument();
+            recorder.beginDocument();
+            recorder.endDocument();
+            QCOMPARE(recorder.documents[0].title, QStringLiteral("Quiz Answers"));
+            QCOMPARE(recorder.documents[1].title, Printer::defaultTitle());
+            QCOMPARE(recorder.dump(), QStringLiteral("job 1 \"Quiz Answers\" [Front Office Laser] portrait, 1 page\n"
+                                                     "job 2 [Front Office Laser] portrait, 1 page\n"));
+        }
+        platform::PrinterDevice printer;
+        printer.setPrinterIndex(0);
+        for (const QString& title : {QStringLiteral("First"), QStringLiteral("Second")}) {
+            QVERIFY(printer.beginDocument(title));
+            QCOMPARE(printer.documentTitle(), title);
+            printer.drawText(0, 0, title);
+            printer.endDocument();
+        }
+        QVERIFY(QFile::exists(env.host(QStringLiteral("C:\\hwk\\Marvolen\\First.pdf"))));
+        QVERIFY(QFile::exists(env.host(QStringLiteral("C:\\hwk\\Marvolen\\Second.pdf"))));
+        QVERIFY(!QFile::exists(env.host(Printer::builtInPdfFile())));
+    }
 };
 
 QTEST_MAIN(TestPrinter)

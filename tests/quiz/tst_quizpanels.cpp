@@ -1,6 +1,7 @@
 #include "core/datamaster.h"
 #include "core/program.h"
 #include "core/ui/screens.h"
+#include "platform/printerrecorder.h"
 #include "quiz/questionbank.h"
 #include "quiz/quizfields.h"
 #include "quiz/ui/clearmarkspanel.h"
@@ -140,6 +141,7 @@ private slots:
     void clearMarks_data();
     void clearMarks();
     void windowMenus();
+    void windowPrintsThePracticeQuiz();
 };
 
 void TestQuizPanels::quizTypes()
@@ -618,8 +620,8 @@ void TestQuizPanels::prepareAndPrint()
     Fixture f;
     practiceBank(f);
     PracticeQuizPanel panel(f.program, PracticeQuizPanel::Kind::Practice);
-    QList<QList<SheetPage>> jobs;
-    panel.setSheetPrinter([&](const QList<SheetPage>& pages) { jobs.append(pages); });
+    QList<SheetJob> jobs;
+    panel.setSheetPrinter([&](const QList<SheetJob>& run) { jobs.append(run); });
     show(&panel);
     chooseSources(panel, {0, 1}, QStringLiteral("3"));
     click(&panel, QStringLiteral("buildPool"));
@@ -657,9 +659,9 @@ void TestQuizPanels::prepareAndPrint()
     click(&panel, QStringLiteral("printQuiz"));
     QCOMPARE(jobs.size(), 6);
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(jobs[i].first().first().text, QStringLiteral("[Practice - QUESTIONS]  Round 1"));
-    QCOMPARE(jobs[5].first().first().text, QStringLiteral("[Practice - ANSWERS]  Round 1"));
-    QCOMPARE(jobs[5].first().at(1).text, QStringLiteral("12/10/2026 9:30:15 AM"));
+        QCOMPARE(jobs[i].pages.first().first().text, QStringLiteral("[Practice - QUESTIONS]  Round 1"));
+    QCOMPARE(jobs[5].pages.first().first().text, QStringLiteral("[Practice - ANSWERS]  Round 1"));
+    QCOMPARE(jobs[5].pages.first().at(1).text, QStringLiteral("12/10/2026 9:30:15 AM"));
 
     // A question deleted after the draw is left out of the sheets.
     f.bank.DeleteQuestion(drawn.first());
@@ -668,7 +670,7 @@ void TestQuizPanels::prepareAndPrint()
     click(&panel, QStringLiteral("printQuiz"));
     QCOMPARE(jobs.size(), 2);
     bool listed = false;
-    for (const SheetText& t : jobs[0].first())
+    for (const SheetText& t : jobs[0].pages.first())
         listed = listed || t.text == drawn.first();
     QVERIFY(!listed);
 
@@ -776,6 +778,33 @@ void TestQuizPanels::windowMenus()
     saved.OpenTableFile(core::Ques, f.env.host(f.paths.savesFolder() + QStringLiteral("Ques1.db")));
     QVERIFY(saved.FindRecord(core::Ques, QStringLiteral("DCS0001")));
     QCOMPARE(saved.ReadField(core::Ques, QuesField::Author), QStringLiteral("Stored at exit"));
+}
+
+void TestQuizPanels::windowPrintsThePracticeQuiz()
+{
+    Fixture f;
+    practiceBank(f);
+    platform::PrinterRecorder printer;
+    core::Screens screens(f.program);
+    QuizWindow window(screens);
+    show(&window);
+    window.findChild<QAction*>(QStringLiteral("practiceAction"))->trigger();
+    PracticeQuizPanel& panel = *window.practicePanel();
+    chooseSources(panel, {0}, QStringLiteral("3"));
+    click(&panel, QStringLiteral("buildPool"));
+    child<QSpinBox>(&panel, QStringLiteral("countQuiz"))->setValue(1);
+    type(child<QLineEdit>(&panel, QStringLiteral("quizTitle")), QStringLiteral("Round 2"));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    click(&panel, QStringLiteral("printHintSheet"));
+    click(&panel, QStringLiteral("prepareQuiz"));
+    child<QSpinBox>(&panel, QStringLiteral("copies"))->setValue(2);
+    click(&panel, QStringLiteral("printQuiz"));
+
+    QCOMPARE(printer.documents.size(), 3);
+    QCOMPARE(printer.documents[1].title, QStringLiteral("Quiz Questions 2"));
+    QCOMPARE(printer.documents[2].title, QStringLiteral("Quiz Hints"));
+    QCOMPARE(printer.pageTexts(3, 1).first(), QStringLiteral("[Practice - HINTS]  Round 2"));
+    QVERIFY(printer.pageTexts(1, 1).contains(panel.drawnQuiz().first()));
 }
 
 QTEST_MAIN(TestQuizPanels)

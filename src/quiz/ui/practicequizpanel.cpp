@@ -353,19 +353,8 @@ void PracticeQuizPanel::printQuiz()
     quiz.quiz = bank.ReadQuestions(m_drawnQuiz);
     quiz.bonus = bank.ReadQuestions(m_drawnBonus);
     quiz.tieBreaker = bank.ReadQuestions(m_drawnTieBreaker);
-    const QString stamp = platform::Clock::stampNow();
-    const SheetOptions included = options();
-    const auto print = [&](SheetKind kind) {
-        const QList<SheetPage> pages = LayoutSheet(kind, quiz, included, stamp);
-        if (!pages.isEmpty())
-            m_printer(pages);
-    };
-    for (int copy = 0; copy < m_copies->value(); ++copy)
-        print(SheetKind::Questions);
-    if (m_printAnswers->isChecked())
-        print(SheetKind::Answers);
-    if (m_printHints->isChecked())
-        print(SheetKind::Hints);
+    m_printer(SheetJobs(quiz, options(), platform::Clock::stampNow(), m_copies->value(), m_printAnswers->isChecked(),
+                        m_printHints->isChecked()));
 }
 
 } // namespace quiz

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "quiz/questionpools.h"
-#include "quiz/quizsheets.h"
+#include "quiz/sheetprinting.h"
 
 #include <QList>
 #include <QStringList>
@@ -29,8 +29,8 @@ class PracticeQuizPanel : public QWidget
     Q_OBJECT
 public:
     enum class Kind { Practice, Competition };
-    // Prints one sheet as a print job of its own.
-    using SheetPrinter = std::function<void(const QList<SheetPage>& pages)>;
+    // Prints the sheets of one "Print Practice Quiz", each job of its own.
+    using SheetPrinter = std::function<void(const QList<SheetJob>& jobs)>;
 
     PracticeQuizPanel(core::Program& program, Kind kind, QWidget* parent = nullptr);
 

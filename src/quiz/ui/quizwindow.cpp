@@ -1,6 +1,7 @@
 #include "quiz/ui/quizwindow.h"
 
 #include "core/ui/screens.h"
+#include "platform/busycursor.h"
 #include "quiz/ui/clearmarkspanel.h"
 #include "quiz/ui/practicequizpanel.h"
 #include "quiz/ui/questionspanel.h"
@@ -19,6 +20,10 @@ QuizWindow::QuizWindow(core::Screens& screens)
     m_questions = new QuestionsPanel(program());
     m_practice = new PracticeQuizPanel(program(), PracticeQuizPanel::Kind::Practice);
     m_competition = new PracticeQuizPanel(program(), PracticeQuizPanel::Kind::Competition);
+    m_practice->setSheetPrinter([](const QList<SheetJob>& jobs) {
+        platform::BusyCursor busy;
+        PrintSheets(jobs);
+    });
     m_clearFlags = new ClearMarksPanel(program(), ClearMarksPanel::Mark::SelectedFlag);
     m_resetUsage = new ClearMarksPanel(program(), ClearMarksPanel::Mark::UsageCount);
     addPanel(m_quizTypes, QStringLiteral("quizTypesPanel"));
