@@ -495,6 +495,12 @@ void TestContestPanels::leavingTheTeamsScreenSavesTheEntry()
     QCOMPARE(f.env.dialogs.texts(),
              QStringList{QStringLiteral("One or more contestants does not have not have a level button selected.")});
     QCOMPARE(f.window->panels()->currentWidget(), teams);
+    // Ending the run from the Goto menu is refused the same way: the run goes on.
+    f.env.dialogs.clear();
+    f.window->gotoMenu()->findChild<QAction*>(QStringLiteral("gotoExit"))->trigger();
+    QCOMPARE(f.env.dialogs.texts(),
+             QStringList{QStringLiteral("One or more contestants does not have not have a level button selected.")});
+    QVERIFY(!f.program.exited);
     click(teams, QStringLiteral("memberLevel1_3"));
     f.env.dialogs.clear();
     f.item("contestsItem")->trigger();

@@ -7,6 +7,7 @@
 #include "core/ui/screens.h"
 #include "platform/dialogs.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -21,6 +22,15 @@ WorkWindow::WorkWindow(Screens& screens, int screenNumber, const QString& captio
       m_pictureMenu(pictureMenu)
 {
     m_gotoMenu = AddGotoMenu(menuBar(), screens);
+    // Ending the run from a window first leaves its panel, so an entry being edited is stored
+    // before the tables close; a panel that refuses to be left keeps the run going.
+    if (QAction* exit = m_gotoMenu->findChild<QAction*>(QStringLiteral("gotoExit"))) {
+        disconnect(exit, &QAction::triggered, &screens, &Screens::Exit);
+        connect(exit, &QAction::triggered, this, [this] {
+            if (leaveShownPanel())
+                m_screens.Exit();
+        });
+    }
     m_panels = new QStackedWidget(this);
     m_panels->setObjectName(QStringLiteral("panels"));
     m_pictureView = new QLabel(m_panels);

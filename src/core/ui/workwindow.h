@@ -37,6 +37,8 @@ public:
     const QImage& picture() const { return m_picture; }
 
 protected:
+    // Leaves the panel on show before the run ends from the Goto menu; false keeps it open.
+    virtual bool leaveShownPanel() { return true; }
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -42,7 +42,7 @@ private:
     QAction* addItem(QMenu* menu, const QString& text, const QString& name);
     QAction* addLaterItem(QMenu* menu, const QString& text, const QString& name, const QString& screen);
     // The shown panel agrees to be left (an entry being edited is saved first).
-    bool leaveShownPanel();
+    bool leaveShownPanel() override;
 
     SelectedContest m_contest;
     ContestCodesPanel* m_codes;

@@ -33,15 +33,6 @@ QuizWindow::QuizWindow(core::Screens& screens)
     addPanel(m_clearFlags, QStringLiteral("clearFlagsPanel"));
     addPanel(m_resetUsage, QStringLiteral("resetUsagePanel"));
 
-    // Ending the run from here stores the question being edited first.
-    if (QAction* exit = gotoMenu()->findChild<QAction*>(QStringLiteral("gotoExit"))) {
-        disconnect(exit, &QAction::triggered, &this->screens(), &core::Screens::Exit);
-        connect(exit, &QAction::triggered, this, [this] {
-            m_questions->leave();
-            this->screens().Exit();
-        });
-    }
-
     const auto panelAction = [this](QMenu* menu, const QString& text, const QString& name, auto open) {
         QAction* action = menu ? menu->addAction(text) : menuBar()->addAction(text);
         action->setObjectName(name);
@@ -103,6 +94,13 @@ void QuizWindow::closeEvent(QCloseEvent* event)
 {
     m_questions->leave();
     core::WorkWindow::closeEvent(event);
+}
+
+bool QuizWindow::leaveShownPanel()
+{
+    // The question being edited is stored before the run ends.
+    m_questions->leave();
+    return true;
 }
 
 } // namespace quiz

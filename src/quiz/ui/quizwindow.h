@@ -25,6 +25,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool leaveShownPanel() override;
 
 private:
     QuizTypesPanel* m_quizTypes;
