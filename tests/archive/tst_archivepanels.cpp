@@ -4,6 +4,7 @@
 #include "core/datamaster.h"
 #include "core/program.h"
 #include "core/ui/screens.h"
+#include "panelkit.h"
 #include "testenv.h"
 
 #include <QCheckBox>
@@ -20,6 +21,8 @@
 #include <QtTest>
 
 using platform::Dialogs;
+
+using namespace kit;
 
 namespace {
 
@@ -48,28 +51,6 @@ struct Fixture
         f.write(bytes);
     }
 };
-
-template <typename T>
-T* child(QWidget* parent, const QString& name)
-{
-    T* w = parent->findChild<T*>(name);
-    if (!w)
-        qFatal("no control %s", qPrintable(name));
-    return w;
-}
-
-void click(QWidget* parent, const QString& name)
-{
-    QTest::mouseClick(child<QAbstractButton>(parent, name), Qt::LeftButton);
-}
-
-QStringList items(QListWidget* list)
-{
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all << list->item(i)->text();
-    return all;
-}
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include "quiz/ui/questionspanel.h"
 #include "quiz/ui/quiztypespanel.h"
 #include "quiz/ui/quizwindow.h"
+#include "panelkit.h"
 #include "testenv.h"
 
 #include <QCheckBox>
@@ -27,6 +28,8 @@
 
 using platform::Dialogs;
 using namespace quiz;
+
+using namespace kit;
 
 namespace {
 
@@ -64,39 +67,6 @@ struct Fixture
         return data.FindRecord(core::Ques, key) ? data.ReadField(core::Ques, f) : QStringLiteral("<missing>");
     }
 };
-
-template <typename T>
-T* child(QWidget* parent, const QString& name)
-{
-    T* w = parent->findChild<T*>(name);
-    if (!w)
-        qFatal("no control %s", qPrintable(name));
-    return w;
-}
-
-void click(QWidget* parent, const QString& name)
-{
-    auto* button = child<QAbstractButton>(parent, name);
-    // A check box stretched by its layout reacts on its indicator and text only.
-    const QPoint at = qobject_cast<QCheckBox*>(button) ? QPoint(8, button->height() / 2) : button->rect().center();
-    QTest::mouseClick(button, Qt::LeftButton, {}, at);
-}
-
-QStringList items(QListWidget* list)
-{
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all << list->item(i)->text();
-    return all;
-}
-
-void clickLine(QListWidget* list, int row)
-{
-    QListWidgetItem* item = list->item(row);
-    if (!item)
-        qFatal("no line %d", row);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-}
 
 void show(QWidget* w)
 {

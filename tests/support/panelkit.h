@@ -1,6 +1,6 @@
 #pragma once
 
-// Driving judging panels offscreen: find controls by name, type and leave boxes, click lines.
+// Driving panels offscreen: find controls by name, type and leave boxes, click lines.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -74,6 +74,15 @@ inline bool clickLine(QListWidget* list, const QString& start)
             return true;
         }
     return false;
+}
+
+// Clicks line `row`.
+inline void clickLine(QListWidget* list, int row)
+{
+    QListWidgetItem* item = list->item(row);
+    if (!item)
+        qFatal("no line %d", row);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
 inline bool showActive(QWidget* w)
