@@ -1,5 +1,7 @@
 #include "core/ui/panelparts.h"
 
+#include <QFont>
+#include <QLabel>
 #include <QPushButton>
 
 namespace core {
@@ -9,6 +11,24 @@ QPushButton* NamedButton(const QString& text, const QString& objectName, QWidget
     auto* b = new QPushButton(text, parent);
     b->setObjectName(objectName);
     return b;
+}
+
+QLabel* PanelHeading(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("heading"));
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    label->setFont(font);
+    return label;
+}
+
+QFont ColumnListFont()
+{
+    QFont fixed(QStringLiteral("Monospace"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    return fixed;
 }
 
 } // namespace core

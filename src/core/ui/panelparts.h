@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QFont;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -9,5 +11,11 @@ namespace core {
 
 // A push button with its object name, the name tests and the screenshot tour find it by.
 QPushButton* NamedButton(const QString& text, const QString& objectName, QWidget* parent);
+
+// The bold heading at the top of a panel (object name "heading").
+QLabel* PanelHeading(const QString& text, QWidget* parent);
+
+// The fixed-width font of lists whose lines are laid out in columns of characters.
+QFont ColumnListFont();
 
 } // namespace core

@@ -5,8 +5,10 @@
 #include "platform/dialogs.h"
 #include "quiz/questionbank.h"
 #include "quiz/quizfields.h"
-#include "quiz/ui/panelparts.h"
+#include "core/ui/panelparts.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -19,19 +21,17 @@ ClearMarksPanel::ClearMarksPanel(core::Program& program, Mark mark, QWidget* par
     : QWidget(parent), m_program(program), m_mark(mark)
 {
     const bool flags = mark == Mark::SelectedFlag;
-    auto* heading = makeHeading(flags ? QStringLiteral("Clear Selected Flags...") : QStringLiteral("Reset Usage Count..."), this);
+    auto* heading = core::PanelHeading(flags ? QStringLiteral("Clear Selected Flags...") : QStringLiteral("Reset Usage Count..."), this);
     m_sources = new QListWidget(this);
     m_sources->setObjectName(QStringLiteral("sources"));
     m_sources->setSelectionMode(QAbstractItemView::MultiSelection);
-    QFont fixed(QStringLiteral("Monospace"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    m_sources->setFont(fixed);
-    m_action = makeButton(flags ? QStringLiteral("Clear Selected Flags") : QStringLiteral("Reset Usage Count"),
+    m_sources->setFont(core::ColumnListFont());
+    m_action = core::NamedButton(flags ? QStringLiteral("Clear Selected Flags") : QStringLiteral("Reset Usage Count"),
                           flags ? QStringLiteral("clearSelectedFlags") : QStringLiteral("resetUsageCount"), this);
-    m_exit = makeButton(QStringLiteral("Exit"), QStringLiteral("exit"), this);
+    m_exit = core::NamedButton(QStringLiteral("Exit"), QStringLiteral("exit"), this);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(makeLabel(QStringLiteral("Select Question Source(s)..."), this));
+    left->addWidget(new QLabel(QStringLiteral("Select Question Source(s)..."), this));
     left->addWidget(m_sources, 1);
     auto* buttons = new QVBoxLayout;
     buttons->addSpacing(24);

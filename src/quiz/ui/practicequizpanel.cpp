@@ -8,8 +8,10 @@
 #include "quiz/questionbank.h"
 #include "quiz/questionchecks.h"
 #include "quiz/quizfields.h"
-#include "quiz/ui/panelparts.h"
+#include "core/ui/panelparts.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -61,14 +63,12 @@ PracticeQuizPanel::PracticeQuizPanel(core::Program& program, Kind kind, QWidget*
     : QWidget(parent), m_program(program), m_kind(kind)
 {
     const bool practice = kind == Kind::Practice;
-    auto* heading = makeHeading(practice ? QStringLiteral("Practice Quiz...") : QStringLiteral("Competition Quiz..."), this);
+    auto* heading = core::PanelHeading(practice ? QStringLiteral("Practice Quiz...") : QStringLiteral("Competition Quiz..."), this);
 
     m_sources = new QListWidget(this);
     m_sources->setObjectName(QStringLiteral("sources"));
     m_sources->setSelectionMode(QAbstractItemView::MultiSelection);
-    QFont fixed(QStringLiteral("Monospace"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    m_sources->setFont(fixed);
+    m_sources->setFont(core::ColumnListFont());
     m_difficulty = new QComboBox(this);
     m_difficulty->setObjectName(QStringLiteral("difficulty"));
     m_difficulty->setEditable(true);
@@ -77,7 +77,7 @@ PracticeQuizPanel::PracticeQuizPanel(core::Program& program, Kind kind, QWidget*
     m_difficulty->addItems({"1", "2", "3", "4", "5"});
     m_difficulty->setMaximumWidth(100);
     m_allowUsed = option(QStringLiteral("Allow Used Questions"), QStringLiteral("allowUsed"), this);
-    m_build = makeButton(QStringLiteral("Build Question Pool"), QStringLiteral("buildPool"), this);
+    m_build = core::NamedButton(QStringLiteral("Build Question Pool"), QStringLiteral("buildPool"), this);
 
     auto* poolBox = new QGroupBox(QStringLiteral("Qualifing Question Counts:"), this);
     m_poolQuiz = countField(QStringLiteral("poolQuiz"), poolBox);
@@ -116,17 +116,17 @@ PracticeQuizPanel::PracticeQuizPanel(core::Program& program, Kind kind, QWidget*
 
     m_title = new QLineEdit(this);
     m_title->setObjectName(QStringLiteral("quizTitle"));
-    m_prepare = makeButton(QStringLiteral("Prepare Quiz"), QStringLiteral("prepareQuiz"), this);
+    m_prepare = core::NamedButton(QStringLiteral("Prepare Quiz"), QStringLiteral("prepareQuiz"), this);
     m_copies = numberField(QStringLiteral("copies"), this);
-    m_print = makeButton(practice ? QStringLiteral("Print Practice Quiz") : QStringLiteral("Print Competition Quiz"),
+    m_print = core::NamedButton(practice ? QStringLiteral("Print Practice Quiz") : QStringLiteral("Print Competition Quiz"),
                          QStringLiteral("printQuiz"), this);
-    m_exit = makeButton(QStringLiteral("Exit"), QStringLiteral("exit"), this);
+    m_exit = core::NamedButton(QStringLiteral("Exit"), QStringLiteral("exit"), this);
 
     auto* first = new QVBoxLayout;
-    first->addWidget(makeLabel(QStringLiteral("Select Question Source(s)..."), this));
+    first->addWidget(new QLabel(QStringLiteral("Select Question Source(s)..."), this));
     first->addWidget(m_sources, 1);
     auto* difficultyRow = new QHBoxLayout;
-    difficultyRow->addWidget(makeLabel(QStringLiteral("Select Difficulty"), this));
+    difficultyRow->addWidget(new QLabel(QStringLiteral("Select Difficulty"), this));
     difficultyRow->addWidget(m_difficulty);
     difficultyRow->addStretch(1);
     first->addLayout(difficultyRow);
@@ -142,11 +142,11 @@ PracticeQuizPanel::PracticeQuizPanel(core::Program& program, Kind kind, QWidget*
     second->addStretch(1);
 
     auto* third = new QVBoxLayout;
-    third->addWidget(makeLabel(QStringLiteral("Enter Quiz Title..."), this));
+    third->addWidget(new QLabel(QStringLiteral("Enter Quiz Title..."), this));
     third->addWidget(m_title);
     third->addWidget(m_prepare, 0, Qt::AlignLeft);
     auto* copiesRow = new QHBoxLayout;
-    copiesRow->addWidget(makeLabel(QStringLiteral("Number of Copies"), this));
+    copiesRow->addWidget(new QLabel(QStringLiteral("Number of Copies"), this));
     copiesRow->addWidget(m_copies);
     copiesRow->addStretch(1);
     third->addLayout(copiesRow);

@@ -10,8 +10,10 @@
 #include "quiz/questionchecks.h"
 #include "quiz/quizfields.h"
 #include "quiz/ui/deferredchecks.h"
-#include "quiz/ui/panelparts.h"
+#include "core/ui/panelparts.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -74,15 +76,13 @@ QString plain(const QPlainTextEdit* box)
 QuestionsPanel::QuestionsPanel(core::Program& program, QWidget* parent) : QWidget(parent), m_program(program)
 {
     m_checks = new DeferredChecks(this);
-    auto* heading = makeHeading(QStringLiteral("Questions..."), this);
+    auto* heading = core::PanelHeading(QStringLiteral("Questions..."), this);
 
     m_listHeading = new QLabel(this);
     m_listHeading->setObjectName(QStringLiteral("listHeading"));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("list"));
-    QFont fixed(QStringLiteral("Monospace"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    m_list->setFont(fixed);
+    m_list->setFont(core::ColumnListFont());
     m_count = field(QStringLiteral("count"), this);
     m_count->setReadOnly(true);
     m_count->setFocusPolicy(Qt::NoFocus);
@@ -98,9 +98,9 @@ QuestionsPanel::QuestionsPanel(core::Program& program, QWidget* parent) : QWidge
     }
     m_quizCode->setMaximumWidth(60);
     auto* quizGrid = new QHBoxLayout(quizBox);
-    quizGrid->addWidget(makeLabel(QStringLiteral("Code"), quizBox));
+    quizGrid->addWidget(new QLabel(QStringLiteral("Code"), quizBox));
     quizGrid->addWidget(m_quizCode);
-    quizGrid->addWidget(makeLabel(QStringLiteral("Title"), quizBox));
+    quizGrid->addWidget(new QLabel(QStringLiteral("Title"), quizBox));
     quizGrid->addWidget(m_quizTitle, 1);
 
     m_editor = new QWidget(this);
@@ -138,7 +138,7 @@ QuestionsPanel::QuestionsPanel(core::Program& program, QWidget* parent) : QWidge
     int row = 0;
     auto pair = [&](int r, int c, const QString& label, QWidget* w) {
         if (!label.isEmpty())
-            grid->addWidget(makeLabel(label, m_editor), r, c);
+            grid->addWidget(new QLabel(label, m_editor), r, c);
         grid->addWidget(w, r, c + 1);
     };
     const auto narrow = [this](std::initializer_list<std::pair<QString, QWidget*>> parts) {
@@ -147,7 +147,7 @@ QuestionsPanel::QuestionsPanel(core::Program& program, QWidget* parent) : QWidge
         line->setContentsMargins(0, 0, 0, 0);
         for (const auto& [label, w] : parts) {
             if (!label.isEmpty())
-                line->addWidget(makeLabel(label, holder));
+                line->addWidget(new QLabel(label, holder));
             w->setMaximumWidth(90);
             line->addWidget(w);
         }
@@ -175,24 +175,24 @@ QuestionsPanel::QuestionsPanel(core::Program& program, QWidget* parent) : QWidge
     for (const auto& [label, box] : {std::pair{QStringLiteral("Question"), m_question},
                                      std::pair{QStringLiteral("Answer"), m_answer},
                                      std::pair{QStringLiteral("Hint"), m_hint}}) {
-        grid->addWidget(makeLabel(label, m_editor), row, 0, Qt::AlignTop);
+        grid->addWidget(new QLabel(label, m_editor), row, 0, Qt::AlignTop);
         grid->addWidget(box, row, 1, 1, 3);
         ++row;
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
-    m_new = makeButton(QStringLiteral("New Question"), QStringLiteral("newQuestion"), this);
-    m_save = makeButton(QStringLiteral("Save / Update"), QStringLiteral("saveUpdate"), this);
-    m_delete = makeButton(QStringLiteral("Delete Question"), QStringLiteral("deleteQuestion"), this);
-    m_changeQuiz = makeButton(QStringLiteral("Change Quiz"), QStringLiteral("changeQuiz"), this);
-    m_exit = makeButton(QStringLiteral("Exit"), QStringLiteral("exit"), this);
+    m_new = core::NamedButton(QStringLiteral("New Question"), QStringLiteral("newQuestion"), this);
+    m_save = core::NamedButton(QStringLiteral("Save / Update"), QStringLiteral("saveUpdate"), this);
+    m_delete = core::NamedButton(QStringLiteral("Delete Question"), QStringLiteral("deleteQuestion"), this);
+    m_changeQuiz = core::NamedButton(QStringLiteral("Change Quiz"), QStringLiteral("changeQuiz"), this);
+    m_exit = core::NamedButton(QStringLiteral("Exit"), QStringLiteral("exit"), this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(m_listHeading);
     left->addWidget(m_list, 1);
     auto* countRow = new QHBoxLayout;
-    countRow->addWidget(makeLabel(QStringLiteral("Count: "), this));
+    countRow->addWidget(new QLabel(QStringLiteral("Count: "), this));
     countRow->addWidget(m_count);
     countRow->addStretch(1);
     left->addLayout(countRow);

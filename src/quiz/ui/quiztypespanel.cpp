@@ -7,8 +7,10 @@
 #include "quiz/questionbank.h"
 #include "quiz/questionchecks.h"
 #include "quiz/quizfields.h"
-#include "quiz/ui/panelparts.h"
+#include "core/ui/panelparts.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -21,23 +23,21 @@ using platform::Dialogs;
 
 QuizTypesPanel::QuizTypesPanel(core::Program& program, QWidget* parent) : QWidget(parent), m_program(program)
 {
-    auto* heading = makeHeading(QStringLiteral("Quiz Types..."), this);
+    auto* heading = core::PanelHeading(QStringLiteral("Quiz Types..."), this);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("list"));
-    QFont fixed(QStringLiteral("Monospace"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    m_list->setFont(fixed);
+    m_list->setFont(core::ColumnListFont());
     m_code = new QLineEdit(this);
     m_code->setObjectName(QStringLiteral("code"));
     m_code->setMaximumWidth(80);
     m_title = new QLineEdit(this);
     m_title->setObjectName(QStringLiteral("title"));
-    m_save = makeButton(QStringLiteral("Save/Update"), QStringLiteral("saveUpdate"), this);
-    m_exit = makeButton(QStringLiteral("Exit"), QStringLiteral("exit"), this);
-    m_delete = makeButton(QStringLiteral("Delete"), QStringLiteral("delete"), this);
+    m_save = core::NamedButton(QStringLiteral("Save/Update"), QStringLiteral("saveUpdate"), this);
+    m_exit = core::NamedButton(QStringLiteral("Exit"), QStringLiteral("exit"), this);
+    m_delete = core::NamedButton(QStringLiteral("Delete"), QStringLiteral("delete"), this);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(makeLabel(QStringLiteral("Current Quiz(es)..."), this));
+    left->addWidget(new QLabel(QStringLiteral("Current Quiz(es)..."), this));
     left->addWidget(m_list, 1);
 
     auto* form = new QFormLayout;
