@@ -2,15 +2,15 @@
 
 #include "core/program.h"
 #include "core/ui/entryfields.h"
+#include "core/ui/panelparts.h"
 #include "platform/dialogs.h"
 #include "quiz/questionbank.h"
 #include "quiz/quizfields.h"
-#include "core/ui/panelparts.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace quiz {

@@ -2,23 +2,23 @@
 
 #include "core/program.h"
 #include "core/ui/entryfields.h"
+#include "core/ui/panelparts.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/random.h"
 #include "quiz/questionbank.h"
 #include "quiz/questionchecks.h"
 #include "quiz/quizfields.h"
-#include "core/ui/panelparts.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 

@@ -4,16 +4,14 @@
 #include "core/program.h"
 #include "core/texthelpers.h"
 #include "core/ui/entryfields.h"
+#include "core/ui/panelparts.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "quiz/questionbank.h"
 #include "quiz/questionchecks.h"
 #include "quiz/quizfields.h"
 #include "quiz/ui/deferredchecks.h"
-#include "core/ui/panelparts.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -21,9 +19,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 

@@ -3,18 +3,18 @@
 #include "core/program.h"
 #include "core/texthelpers.h"
 #include "core/ui/entryfields.h"
+#include "core/ui/panelparts.h"
 #include "platform/dialogs.h"
 #include "quiz/questionbank.h"
 #include "quiz/questionchecks.h"
 #include "quiz/quizfields.h"
-#include "core/ui/panelparts.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace quiz {
