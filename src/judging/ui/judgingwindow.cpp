@@ -2,6 +2,7 @@
 
 #include "core/program.h"
 #include "core/ui/screens.h"
+#include "judging/ui/classespanel.h"
 #include "judging/ui/contestcodespanel.h"
 #include "judging/ui/contestspanel.h"
 #include "judging/ui/teamspanel.h"
@@ -24,7 +25,9 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
     m_teams = new TeamsPanel(program(), m_contest);
     addPanel(m_codes, QStringLiteral("contestCodesPanel"));
     addPanel(m_contests, QStringLiteral("contestsPanel"));
+    m_classes = new ClassesPanel(program(), m_contest);
     addPanel(m_teams, QStringLiteral("teamsPanel"));
+    addPanel(m_classes, QStringLiteral("classesPanel"));
 
     QMenuBar* bar = menuBar();
     QMenu* support = bar->addMenu(QStringLiteral("Support Data"));
@@ -51,7 +54,13 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
         showPanel(m_teams);
     });
     m_groupsItem = addLaterItem(nullptr, QStringLiteral("Groups"), QStringLiteral("groupsItem"), QStringLiteral("Groups"));
-    m_classesItem = addLaterItem(nullptr, QStringLiteral("Classes"), QStringLiteral("classesItem"), QStringLiteral("Classes"));
+    m_classesItem = addItem(nullptr, QStringLiteral("Classes"), QStringLiteral("classesItem"));
+    connect(m_classesItem, &QAction::triggered, this, [this] {
+        if (!leaveShownPanel())
+            return;
+        m_classes->open();
+        showPanel(m_classes);
+    });
     m_awardsItem = addLaterItem(nullptr, QStringLiteral("Awards"), QStringLiteral("awardsItem"), QStringLiteral("Awards"));
     m_manualItem = addLaterItem(nullptr, QStringLiteral("Scoring - Manual"), QStringLiteral("manualScoringItem"),
                                 QStringLiteral("Manual Scoring"));
@@ -68,6 +77,8 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
 
     connect(m_contests, &ContestsPanel::contestChanged, this, &JudgingWindow::contestChanged);
     connect(m_teams, &TeamsPanel::contestChanged, this, &JudgingWindow::contestChanged);
+    connect(m_classes, &ClassesPanel::contestChanged, this, &JudgingWindow::contestChanged);
+    connect(m_classes, &ClassesPanel::exitRequested, this, &JudgingWindow::showPicture);
     connect(m_codes, &ContestCodesPanel::exitRequested, this, &JudgingWindow::showPicture);
     connect(m_contests, &ContestsPanel::exitRequested, this, &JudgingWindow::showPicture);
     connect(m_teams, &TeamsPanel::exitRequested, this, &JudgingWindow::showPicture);

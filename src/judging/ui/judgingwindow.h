@@ -10,6 +10,7 @@ class QMenu;
 
 namespace judging {
 
+class ClassesPanel;
 class ContestCodesPanel;
 class ContestsPanel;
 class TeamsPanel;
@@ -27,6 +28,7 @@ public:
     ContestCodesPanel* contestCodesPanel() const { return m_codes; }
     ContestsPanel* contestsPanel() const { return m_contests; }
     TeamsPanel* teamsPanel() const { return m_teams; }
+    ClassesPanel* classesPanel() const { return m_classes; }
 
     // The message a menu item of a screen not built yet shows.
     static QString laterScreenMessage(const QString& screen);
@@ -48,6 +50,7 @@ private:
     ContestCodesPanel* m_codes;
     ContestsPanel* m_contests;
     TeamsPanel* m_teams;
+    ClassesPanel* m_classes;
     QAction* m_teamsItem = nullptr;
     QAction* m_groupsItem = nullptr;
     QAction* m_classesItem = nullptr;
