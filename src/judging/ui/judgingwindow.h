@@ -12,6 +12,7 @@ namespace judging {
 
 class ClassesPanel;
 class ContestCodesPanel;
+class ManualScoringPanel;
 class ContestsPanel;
 class TeamsPanel;
 
@@ -29,6 +30,7 @@ public:
     ContestsPanel* contestsPanel() const { return m_contests; }
     TeamsPanel* teamsPanel() const { return m_teams; }
     ClassesPanel* classesPanel() const { return m_classes; }
+    ManualScoringPanel* manualScoringPanel() const { return m_manual; }
 
     // The message a menu item of a screen not built yet shows.
     static QString laterScreenMessage(const QString& screen);
@@ -51,6 +53,7 @@ private:
     ContestsPanel* m_contests;
     TeamsPanel* m_teams;
     ClassesPanel* m_classes;
+    ManualScoringPanel* m_manual;
     QAction* m_teamsItem = nullptr;
     QAction* m_groupsItem = nullptr;
     QAction* m_classesItem = nullptr;
