@@ -89,53 +89,30 @@ void TestClasses::placingScore_data()
     const auto valid = PlacingScore::Valid;
     const auto invalid = PlacingScore::Invalid;
     const auto ignored = PlacingScore::Ignored;
-    QTest::newRow("A equal to official") << "A"
-                                         << "A" << 1 << 50 << "231" << valid << true << 50;
-    QTest::newRow("B inverts 3 and 4") << "B"
-                                       << "A" << 1 << 50 << "231" << valid << true << 49;
-    QTest::newRow("G inverts 1 and 2") << "G"
-                                       << "A" << 1 << 50 << "231" << valid << true << 48;
-    QTest::newRow("X inverts all six pairs") << "X"
-                                             << "A" << 1 << 50 << "231" << valid << true << 29;
-    QTest::newRow("C inverts 2 and 3") << "C"
-                                       << "A" << 1 << 50 << "231" << valid << true << 47;
-    QTest::newRow("all cuts 0") << "X"
-                                << "A" << 1 << 50 << "000" << valid << true << 50;
-    QTest::newRow("equal, large cuts") << "K"
-                                       << "K" << 1 << 50 << "555" << valid << true << 50;
-    QTest::newRow("equal, other maximum") << "R"
-                                          << "R" << 1 << 60 << "0F0" << valid << true << 60;
+    QTest::newRow("A equal to official") << "A" << "A" << 1 << 50 << "231" << valid << true << 50;
+    QTest::newRow("B inverts 3 and 4") << "B" << "A" << 1 << 50 << "231" << valid << true << 49;
+    QTest::newRow("G inverts 1 and 2") << "G" << "A" << 1 << 50 << "231" << valid << true << 48;
+    QTest::newRow("X inverts all six pairs") << "X" << "A" << 1 << 50 << "231" << valid << true << 29;
+    QTest::newRow("C inverts 2 and 3") << "C" << "A" << 1 << 50 << "231" << valid << true << 47;
+    QTest::newRow("all cuts 0") << "X" << "A" << 1 << 50 << "000" << valid << true << 50;
+    QTest::newRow("equal, large cuts") << "K" << "K" << 1 << 50 << "555" << valid << true << 50;
+    QTest::newRow("equal, other maximum") << "R" << "R" << 1 << 60 << "0F0" << valid << true << 60;
     // Official 2143 (H) against entry 1234 (A): places 1-2 and 3-4 inverted.
-    QTest::newRow("other official") << "A"
-                                    << "H" << 1 << 50 << "231" << valid << true << 47;
-    QTest::newRow("lower-case entry") << "c"
-                                      << "A" << 1 << 50 << "231" << valid << true << 47;
-    QTest::newRow("lower-case official") << "C"
-                                         << "a" << 1 << 50 << "231" << valid << true << 47;
-    QTest::newRow("no official placing") << "C"
-                                         << "" << 1 << 50 << "231" << ignored << false << 0;
-    QTest::newRow("number for a regular class") << "0"
-                                                << "A" << 1 << 50 << "231" << invalid << true << 0;
-    QTest::newRow("Y is no placing") << "Y"
-                                     << "A" << 1 << 50 << "231" << invalid << false << 0;
-    QTest::newRow("two letters") << "AB"
-                                 << "A" << 1 << 50 << "231" << invalid << false << 0;
-    QTest::newRow("reasons within maximum") << "50"
-                                            << "" << 2 << 50 << "000" << valid << true << 50;
-    QTest::newRow("reasons zero") << "0"
-                                  << "" << 2 << 50 << "000" << valid << true << 0;
-    QTest::newRow("reasons beyond maximum") << "51"
-                                            << "" << 2 << 50 << "000" << invalid << true << 51;
-    QTest::newRow("negative") << "-1"
-                              << "" << 4 << 50 << "000" << invalid << true << -1;
-    QTest::newRow("identification within") << "300"
-                                           << "" << 5 << 300 << "000" << valid << true << 300;
-    QTest::newRow("letter for reasons") << "A"
-                                        << "A" << 2 << 50 << "000" << invalid << false << 0;
-    QTest::newRow("mixed for other") << "4x"
-                                     << "" << 10 << 50 << "000" << invalid << false << 0;
-    QTest::newRow("empty entry") << ""
-                                 << "A" << 2 << 50 << "000" << invalid << false << 0;
+    QTest::newRow("other official") << "A" << "H" << 1 << 50 << "231" << valid << true << 47;
+    QTest::newRow("lower-case entry") << "c" << "A" << 1 << 50 << "231" << valid << true << 47;
+    QTest::newRow("lower-case official") << "C" << "a" << 1 << 50 << "231" << valid << true << 47;
+    QTest::newRow("no official placing") << "C" << "" << 1 << 50 << "231" << ignored << false << 0;
+    QTest::newRow("number for a regular class") << "0" << "A" << 1 << 50 << "231" << invalid << true << 0;
+    QTest::newRow("Y is no placing") << "Y" << "A" << 1 << 50 << "231" << invalid << false << 0;
+    QTest::newRow("two letters") << "AB" << "A" << 1 << 50 << "231" << invalid << false << 0;
+    QTest::newRow("reasons within maximum") << "50" << "" << 2 << 50 << "000" << valid << true << 50;
+    QTest::newRow("reasons zero") << "0" << "" << 2 << 50 << "000" << valid << true << 0;
+    QTest::newRow("reasons beyond maximum") << "51" << "" << 2 << 50 << "000" << invalid << true << 51;
+    QTest::newRow("negative") << "-1" << "" << 4 << 50 << "000" << invalid << true << -1;
+    QTest::newRow("identification within") << "300" << "" << 5 << 300 << "000" << valid << true << 300;
+    QTest::newRow("letter for reasons") << "A" << "A" << 2 << 50 << "000" << invalid << false << 0;
+    QTest::newRow("mixed for other") << "4x" << "" << 10 << 50 << "000" << invalid << false << 0;
+    QTest::newRow("empty entry") << "" << "A" << 2 << 50 << "000" << invalid << false << 0;
 }
 
 void TestClasses::placingScore()

@@ -116,23 +116,17 @@ void TestClassesPanel::classNumbers_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("warning"); // empty: accepted
     QTest::addColumn<QString>("shown");
-    QTest::newRow("40") << "40"
-                        << ""
+    QTest::newRow("40") << "40" << ""
                         << "040";
-    QTest::newRow("7") << "7"
-                       << ""
+    QTest::newRow("7") << "7" << ""
                        << "007";
-    QTest::newRow("41") << "41"
-                        << "Class code out of range."
+    QTest::newRow("41") << "41" << "Class code out of range."
                         << "";
-    QTest::newRow("0") << "0"
-                       << "Class code out of range."
+    QTest::newRow("0") << "0" << "Class code out of range."
                        << "";
-    QTest::newRow("000") << "000"
-                         << "Class code out of range."
+    QTest::newRow("000") << "000" << "Class code out of range."
                          << "";
-    QTest::newRow("letters") << "1b"
-                             << "Invalid character in class code."
+    QTest::newRow("letters") << "1b" << "Invalid character in class code."
                              << "";
 }
 

@@ -5,8 +5,8 @@
 #include "judging/ui/classespanel.h"
 #include "judging/ui/contestcodespanel.h"
 #include "judging/ui/contestspanel.h"
-#include "judging/ui/judgingwindow.h"
 #include "judging/ui/manualscoringpanel.h"
+#include "judging/ui/judgingwindow.h"
 #include "judging/ui/teamspanel.h"
 #include "panelkit.h"
 #include "testenv.h"
@@ -40,7 +40,8 @@ struct Fixture
         program.RunStartupSequence();
         screens = std::make_unique<core::Screens>(program);
         window = std::make_unique<JudgingWindow>(*screens);
-        if (!showActive(window.get())) qFatal("window not active");
+        if (!showActive(window.get()))
+            qFatal("window not active");
         env.dialogs.clear();
     }
     QAction* item(const char* name) { return child<QAction>(window.get(), QString::fromLatin1(name)); }
@@ -67,11 +68,8 @@ struct Fixture
     void addContest(const QString& key, const QString& title)
     {
         add(core::Cont, key,
-            {{ContField::Title, title},
-             {ContField::MaxMembers, "4"},
-             {ContField::ScoresSaved, "3"},
-             {ContField::levelCount(1), "3"},
-             {ContField::UseSupportData, "1"}});
+            {{ContField::Title, title}, {ContField::MaxMembers, "4"}, {ContField::ScoresSaved, "3"},
+             {ContField::levelCount(1), "3"}, {ContField::UseSupportData, "1"}});
     }
     // Lists the known contests and clicks the one with `key`.
     QWidget* select(const QString& key)
@@ -82,7 +80,10 @@ struct Fixture
             qFatal("no contest %s", qPrintable(key));
         return p;
     }
-    int count(int table) { return data.RecordCount(table); }
+    int count(int table)
+    {
+        return data.RecordCount(table);
+    }
 };
 
 } // namespace
@@ -110,14 +111,10 @@ void TestContestPanels::codeChecks_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("lower case") << "ls"
-                                << "LS";
-    QTest::newRow("one letter") << "L"
-                                << "";
-    QTest::newRow("letter and digit") << "L1"
-                                      << "";
-    QTest::newRow("three letters") << "ABC"
-                                   << "";
+    QTest::newRow("lower case") << "ls" << "LS";
+    QTest::newRow("one letter") << "L" << "";
+    QTest::newRow("letter and digit") << "L1" << "";
+    QTest::newRow("three letters") << "ABC" << "";
 }
 
 void TestContestPanels::codeChecks()
@@ -154,8 +151,7 @@ void TestContestPanels::codeChecks()
 void TestContestPanels::codeTextsListAndDelete()
 {
     Fixture f;
-    f.add(core::Type, QStringLiteral("ME"),
-          {{TypeField::Title, "Meats Judging"}, {TypeField::userDefined(5), "Five"}});
+    f.add(core::Type, QStringLiteral("ME"), {{TypeField::Title, "Meats Judging"}, {TypeField::userDefined(5), "Five"}});
     f.add(core::Type, QStringLiteral("LS"), {{TypeField::Title, "Livestock Judging"}});
     f.add(core::Cont, QStringLiteral("ME010226"));
     QWidget* p = f.codes();
@@ -198,8 +194,7 @@ void TestContestPanels::newContestStoresBoxes()
     f.add(core::Type, QStringLiteral("LS"), {{TypeField::Title, "Livestock Judging"}});
     QWidget* p = f.contests();
     click(p, QStringLiteral("enterNewContest"));
-    QCOMPARE(child<QLabel>(p, QStringLiteral("listHeading"))->text(),
-             QStringLiteral("Select Contest Type..."));
+    QCOMPARE(child<QLabel>(p, QStringLiteral("listHeading"))->text(), QStringLiteral("Select Contest Type..."));
     QVERIFY(child<QCheckBox>(p, QStringLiteral("useSupportData"))->isChecked());
     QVERIFY(clickLine(child<QListWidget>(p, QStringLiteral("contestList")), QStringLiteral("LS")));
     QCOMPARE(box(p, QStringLiteral("code"))->text(), today);
@@ -235,9 +230,8 @@ void TestContestPanels::newContestStoresBoxes()
 
     enter(p, QStringLiteral("scoresSaved"), QStringLiteral("3"));
     enter(p, QStringLiteral("seniorTeams"), QStringLiteral("12"));
-    for (const char* name :
-         {"intermediateTeams", "juniorTeams", "seniorIndividuals", "intermediateIndividuals",
-          "juniorIndividuals", "adults", "assignedGroups", "keepCull", "cardClasses"})
+    for (const char* name : {"intermediateTeams", "juniorTeams", "seniorIndividuals", "intermediateIndividuals",
+                             "juniorIndividuals", "adults", "assignedGroups", "keepCull", "cardClasses"})
         enter(p, QString::fromLatin1(name), QString());
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("exit"));
     QCOMPARE(f.field(core::Cont, today, ContField::levelCount(1)), QStringLiteral("12"));
@@ -251,8 +245,7 @@ void TestContestPanels::newContestStoresBoxes()
     click(p, QStringLiteral("saveContest"));
     QCOMPARE(f.field(core::Cont, today, ContField::UseSupportData), QStringLiteral("1"));
     QCOMPARE(child<QLabel>(p, QStringLiteral("listHeading"))->text(), QStringLiteral("Known Contests..."));
-    QCOMPARE(items(child<QListWidget>(p, QStringLiteral("contestList"))),
-             QStringList{today + "  District Livestock"});
+    QCOMPARE(items(child<QListWidget>(p, QStringLiteral("contestList"))), QStringList{today + "  District Livestock"});
     QCOMPARE(box(p, QStringLiteral("title"))->text(), QStringLiteral("District Livestock")); // boxes kept
 }
 
@@ -265,10 +258,9 @@ void TestContestPanels::secondContestSameDayRefused()
     click(p, QStringLiteral("enterNewContest"));
     QVERIFY(clickLine(child<QListWidget>(p, QStringLiteral("contestList")), QStringLiteral("LS")));
     QCOMPARE(f.env.dialogs.texts(),
-             QStringList{
-                 QStringLiteral("A contest of this type and date already exists. If you want to enter a new "
-                                "contest of the same type and date, you must first remove the existing "
-                                "contest")});
+             QStringList{QStringLiteral("A contest of this type and date already exists. If you want to enter a new "
+                                        "contest of the same type and date, you must first remove the existing "
+                                        "contest")});
     QCOMPARE(f.env.dialogs.beeps, 1);
     QCOMPARE(f.program.currentContestKey, QString());
     // Typing into the boxes afterwards reaches no contest.
@@ -288,8 +280,8 @@ void TestContestPanels::saveWarnings()
     QWidget* p = f.select(today);
     const QString missing = QStringLiteral(
         "Missing [Max Members per Team] Value or [Number of Scores Saved] Value. Please correct.");
-    const QString notZero = QStringLiteral("Values for [Max Members per Team] and [Number of Scores Saved] "
-                                           "must be greater than zero (0). Please correct.");
+    const QString notZero = QStringLiteral(
+        "Values for [Max Members per Team] and [Number of Scores Saved] must be greater than zero (0). Please correct.");
     child<QCheckBox>(p, QStringLiteral("useSupportData"))->setChecked(false);
 
     enter(p, QStringLiteral("scoresSaved"), QString());
@@ -334,10 +326,9 @@ void TestContestPanels::selectionShowsValuesAndCounts()
     QCOMPARE(box(p, QStringLiteral("adults"))->text(), QStringLiteral("0")); // empty shows as 0
     QCOMPARE(box(p, QStringLiteral("keepCull"))->text(), QStringLiteral("6"));
     QVERIFY(child<QCheckBox>(p, QStringLiteral("useSupportData"))->isChecked());
-    const QStringList counts = {
-        box(p, QStringLiteral("countTeams"))->text(), box(p, QStringLiteral("countClasses"))->text(),
-        box(p, QStringLiteral("countAwards"))->text(), box(p, QStringLiteral("countScores"))->text(),
-        box(p, QStringLiteral("countCalculations"))->text()};
+    const QStringList counts = {box(p, QStringLiteral("countTeams"))->text(), box(p, QStringLiteral("countClasses"))->text(),
+                                box(p, QStringLiteral("countAwards"))->text(), box(p, QStringLiteral("countScores"))->text(),
+                                box(p, QStringLiteral("countCalculations"))->text()};
     QCOMPARE(counts, (QStringList{"2", "1", "0", "0", "1"}));
     const SelectedContest& c = f.window->contest();
     QCOMPARE(c.title, QStringLiteral("District"));
@@ -352,7 +343,7 @@ void TestContestPanels::selectionShowsValuesAndCounts()
 void TestContestPanels::menusFollowTheContest()
 {
     Fixture f;
-    const char* const contestItems[] = {"teamsItem",         "classesItem",        "groupsItem", "awardsItem",
+    const char* const contestItems[] = {"teamsItem", "classesItem", "groupsItem", "awardsItem",
                                         "manualScoringItem", "scannerScoringItem", "resultsItem"};
     for (const char* name : contestItems)
         QVERIFY2(!f.item(name)->isEnabled(), name);
@@ -397,14 +388,13 @@ void TestContestPanels::laterScreensSaySo()
     f.add(core::Scor, today + QStringLiteral("001ST101a"));
     f.select(today);
     f.env.dialogs.clear();
-    for (const char* name :
-         {"groupsItem", "awardsItem", "designCardsItem", "printCardsItem", "scanCardsItem", "resultsItem"})
+    for (const char* name : {"groupsItem", "awardsItem", "designCardsItem", "printCardsItem", "scanCardsItem",
+                             "resultsItem"})
         f.item(name)->trigger();
     QCOMPARE(f.env.dialogs.shown.size(), 6);
     QCOMPARE(f.env.dialogs.shown.first().kind, Dialogs::Kind::Information);
     QCOMPARE(f.env.dialogs.texts().first(), JudgingWindow::laterScreenMessage(QStringLiteral("Groups")));
-    QCOMPARE(f.env.dialogs.texts().last(),
-             QStringLiteral("The Results screen comes in a later version of this build."));
+    QCOMPARE(f.env.dialogs.texts().last(), QStringLiteral("The Results screen comes in a later version of this build."));
 
     f.item("teamsItem")->trigger();
     QCOMPARE(f.window->panels()->currentWidget(), static_cast<QWidget*>(f.window->teamsPanel()));
@@ -467,11 +457,14 @@ void TestContestPanels::notesTurnBold()
     auto* groups = child<QLabel>(p, QStringLiteral("groupNotes"));
     auto* individual = child<QLabel>(p, QStringLiteral("individualNotes"));
 
+
     QLabel* adultsLabel = nullptr;
     QLabel* groupLabel = nullptr;
     for (QLabel* l : p->findChildren<QLabel*>()) {
-        if (l->buddy() == box(p, QStringLiteral("juniorIndividuals"))) adultsLabel = l;
-        if (l->buddy() == box(p, QStringLiteral("assignedGroups"))) groupLabel = l;
+        if (l->buddy() == box(p, QStringLiteral("juniorIndividuals")))
+            adultsLabel = l;
+        if (l->buddy() == box(p, QStringLiteral("assignedGroups")))
+            groupLabel = l;
     }
     QVERIFY(adultsLabel && groupLabel);
     QEvent enter(QEvent::Enter);
@@ -510,8 +503,7 @@ void TestContestPanels::leavingTheTeamsScreenSavesTheEntry()
     // Refused: the screen stays.
     f.item("contestsItem")->trigger();
     QCOMPARE(f.env.dialogs.texts(),
-             QStringList{
-                 QStringLiteral("One or more contestants does not have not have a level button selected.")});
+             QStringList{QStringLiteral("One or more contestants does not have not have a level button selected.")});
     QCOMPARE(f.window->panels()->currentWidget(), teams);
     click(teams, QStringLiteral("memberLevel1_3"));
     f.env.dialogs.clear();

@@ -125,14 +125,10 @@ void TestManualScoring::groupSortCodes_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("code");
-    QTest::newRow("one digit") << "B7-101a"
-                               << "B07";
-    QTest::newRow("two digits") << "B12-203c"
-                                << "B12";
-    QTest::newRow("no group") << ""
-                              << "   ";
-    QTest::newRow("no dash") << "B7"
-                             << "   ";
+    QTest::newRow("one digit") << "B7-101a" << "B07";
+    QTest::newRow("two digits") << "B12-203c" << "B12";
+    QTest::newRow("no group") << "" << "   ";
+    QTest::newRow("no dash") << "B7" << "   ";
 }
 
 void TestManualScoring::groupSortCodes()

@@ -35,37 +35,40 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
     QMenuBar* bar = menuBar();
     QMenu* support = bar->addMenu(QStringLiteral("Support Data"));
     support->setObjectName(QStringLiteral("supportDataMenu"));
-    connect(addItem(support, QStringLiteral("Contest Codes"), QStringLiteral("contestCodesItem")),
-            &QAction::triggered, this, [this] {
-                if (!leaveShownPanel()) return;
+    connect(addItem(support, QStringLiteral("Contest Codes"), QStringLiteral("contestCodesItem")), &QAction::triggered,
+            this, [this] {
+                if (!leaveShownPanel())
+                    return;
                 m_codes->open();
                 showPanel(m_codes);
             });
-    connect(addItem(nullptr, QStringLiteral("Contests"), QStringLiteral("contestsItem")), &QAction::triggered,
-            this, [this] {
-                if (!leaveShownPanel()) return;
+    connect(addItem(nullptr, QStringLiteral("Contests"), QStringLiteral("contestsItem")), &QAction::triggered, this,
+            [this] {
+                if (!leaveShownPanel())
+                    return;
                 m_contests->open();
                 showPanel(m_contests);
             });
     m_teamsItem = addItem(nullptr, QStringLiteral("Teams/Individuals"), QStringLiteral("teamsItem"));
     connect(m_teamsItem, &QAction::triggered, this, [this] {
-        if (!leaveShownPanel()) return;
+        if (!leaveShownPanel())
+            return;
         m_teams->open();
         showPanel(m_teams);
     });
-    m_groupsItem = addLaterItem(nullptr, QStringLiteral("Groups"), QStringLiteral("groupsItem"),
-                                QStringLiteral("Groups"));
+    m_groupsItem = addLaterItem(nullptr, QStringLiteral("Groups"), QStringLiteral("groupsItem"), QStringLiteral("Groups"));
     m_classesItem = addItem(nullptr, QStringLiteral("Classes"), QStringLiteral("classesItem"));
     connect(m_classesItem, &QAction::triggered, this, [this] {
-        if (!leaveShownPanel()) return;
+        if (!leaveShownPanel())
+            return;
         m_classes->open();
         showPanel(m_classes);
     });
-    m_awardsItem = addLaterItem(nullptr, QStringLiteral("Awards"), QStringLiteral("awardsItem"),
-                                QStringLiteral("Awards"));
+    m_awardsItem = addLaterItem(nullptr, QStringLiteral("Awards"), QStringLiteral("awardsItem"), QStringLiteral("Awards"));
     m_manualItem = addItem(nullptr, QStringLiteral("Scoring - Manual"), QStringLiteral("manualScoringItem"));
     connect(m_manualItem, &QAction::triggered, this, [this] {
-        if (!leaveShownPanel()) return;
+        if (!leaveShownPanel())
+            return;
         m_manual->open();
         showPanel(m_manual);
     });
@@ -78,8 +81,7 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
                  QStringLiteral("Print Score Cards"));
     addLaterItem(m_scannerMenu, QStringLiteral("Scan Score Cards"), QStringLiteral("scanCardsItem"),
                  QStringLiteral("Scan Score Cards"));
-    m_resultsItem = addLaterItem(nullptr, QStringLiteral("Results"), QStringLiteral("resultsItem"),
-                                 QStringLiteral("Results"));
+    m_resultsItem = addLaterItem(nullptr, QStringLiteral("Results"), QStringLiteral("resultsItem"), QStringLiteral("Results"));
 
     connect(m_contests, &ContestsPanel::contestChanged, this, &JudgingWindow::contestChanged);
     connect(m_teams, &TeamsPanel::contestChanged, this, &JudgingWindow::contestChanged);
@@ -95,8 +97,7 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
 
 QString JudgingWindow::laterScreenMessage(const QString& screen)
 {
-    return QStringLiteral("The ") + screen +
-           QStringLiteral(" screen comes in a later version of this build.");
+    return QStringLiteral("The ") + screen + QStringLiteral(" screen comes in a later version of this build.");
 }
 
 QAction* JudgingWindow::addItem(QMenu* menu, const QString& text, const QString& name)
@@ -106,12 +107,12 @@ QAction* JudgingWindow::addItem(QMenu* menu, const QString& text, const QString&
     return action;
 }
 
-QAction* JudgingWindow::addLaterItem(QMenu* menu, const QString& text, const QString& name,
-                                     const QString& screen)
+QAction* JudgingWindow::addLaterItem(QMenu* menu, const QString& text, const QString& name, const QString& screen)
 {
     QAction* action = addItem(menu, text, name);
     connect(action, &QAction::triggered, this, [this, screen] {
-        if (leaveShownPanel()) platform::Dialogs::information(laterScreenMessage(screen));
+        if (leaveShownPanel())
+            platform::Dialogs::information(laterScreenMessage(screen));
     });
     return action;
 }
@@ -131,14 +132,16 @@ void JudgingWindow::contestChanged()
 
 bool JudgingWindow::leaveShownPanel()
 {
-    if (panels()->currentWidget() == m_teams) return m_teams->leave();
+    if (panels()->currentWidget() == m_teams)
+        return m_teams->leave();
     return true;
 }
 
 void JudgingWindow::hideEvent(QHideEvent* event)
 {
     // Going to another window leaves the screen too; an entry being edited is saved first.
-    if (!program().closing && !event->spontaneous() && panels()->currentWidget() == m_teams) m_teams->leave();
+    if (!program().closing && !event->spontaneous() && panels()->currentWidget() == m_teams)
+        m_teams->leave();
     core::WorkWindow::hideEvent(event);
 }
 
