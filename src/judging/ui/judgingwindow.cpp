@@ -2,6 +2,7 @@
 
 #include "core/program.h"
 #include "core/ui/screens.h"
+#include "judging/ui/awardspanel.h"
 #include "judging/ui/classespanel.h"
 #include "judging/ui/contestcodespanel.h"
 #include "judging/ui/contestspanel.h"
@@ -31,6 +32,8 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
     addPanel(m_classes, QStringLiteral("classesPanel"));
     m_manual = new ManualScoringPanel(program(), m_contest);
     addPanel(m_manual, QStringLiteral("manualScoringPanel"));
+    m_awards = new AwardsPanel(program(), m_contest);
+    addPanel(m_awards, QStringLiteral("awardsPanel"));
 
     QMenuBar* bar = menuBar();
     QMenu* support = bar->addMenu(QStringLiteral("Support Data"));
@@ -64,7 +67,13 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
         m_classes->open();
         showPanel(m_classes);
     });
-    m_awardsItem = addLaterItem(nullptr, QStringLiteral("Awards"), QStringLiteral("awardsItem"), QStringLiteral("Awards"));
+    m_awardsItem = addItem(nullptr, QStringLiteral("Awards"), QStringLiteral("awardsItem"));
+    connect(m_awardsItem, &QAction::triggered, this, [this] {
+        if (!leaveShownPanel())
+            return;
+        m_awards->open();
+        showPanel(m_awards);
+    });
     m_manualItem = addItem(nullptr, QStringLiteral("Scoring - Manual"), QStringLiteral("manualScoringItem"));
     connect(m_manualItem, &QAction::triggered, this, [this] {
         if (!leaveShownPanel())
@@ -89,6 +98,8 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
     connect(m_classes, &ClassesPanel::exitRequested, this, &JudgingWindow::showPicture);
     connect(m_manual, &ManualScoringPanel::contestChanged, this, &JudgingWindow::contestChanged);
     connect(m_manual, &ManualScoringPanel::exitRequested, this, &JudgingWindow::showPicture);
+    connect(m_awards, &AwardsPanel::contestChanged, this, &JudgingWindow::contestChanged);
+    connect(m_awards, &AwardsPanel::exitRequested, this, &JudgingWindow::showPicture);
     connect(m_codes, &ContestCodesPanel::exitRequested, this, &JudgingWindow::showPicture);
     connect(m_contests, &ContestsPanel::exitRequested, this, &JudgingWindow::showPicture);
     connect(m_teams, &TeamsPanel::exitRequested, this, &JudgingWindow::showPicture);

@@ -10,6 +10,7 @@ class QMenu;
 
 namespace judging {
 
+class AwardsPanel;
 class ClassesPanel;
 class ContestCodesPanel;
 class ManualScoringPanel;
@@ -31,6 +32,7 @@ public:
     TeamsPanel* teamsPanel() const { return m_teams; }
     ClassesPanel* classesPanel() const { return m_classes; }
     ManualScoringPanel* manualScoringPanel() const { return m_manual; }
+    AwardsPanel* awardsPanel() const { return m_awards; }
 
     // The message a menu item of a screen not built yet shows.
     static QString laterScreenMessage(const QString& screen);
@@ -54,6 +56,7 @@ private:
     TeamsPanel* m_teams;
     ClassesPanel* m_classes;
     ManualScoringPanel* m_manual;
+    AwardsPanel* m_awards;
     QAction* m_teamsItem = nullptr;
     QAction* m_groupsItem = nullptr;
     QAction* m_classesItem = nullptr;
