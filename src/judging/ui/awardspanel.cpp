@@ -69,6 +69,7 @@ AwardsPanel::AwardsPanel(core::Program& program, SelectedContest& contest, QWidg
     auto* numberRow = new QHBoxLayout;
     numberRow->addWidget(m_number);
     numberRow->addWidget(new QLabel(QStringLiteral(">>> Start Here <<<"), boxes));
+    numberRow->addSpacing(16);
     numberRow->addWidget(m_next);
     numberRow->addStretch(1);
     form->addRow(QStringLiteral("Award Record Key..."), m_keyBox);

@@ -114,6 +114,7 @@ ClassesPanel::ClassesPanel(core::Program& program, SelectedContest& contest, QWi
         b->setObjectName(QStringLiteral("placing") + PlacingLetter(i));
         b->setCheckable(true);
         b->setFocusPolicy(Qt::NoFocus);
+        b->setStyleSheet(QStringLiteral("QPushButton:checked { font-weight: bold; background-color: #3a6ea5; color: white; }"));
         m_placingButtons->addButton(b, i);
         placingGrid->addWidget(b, (i - 1) % 6, (i - 1) / 6);
     }
@@ -138,7 +139,8 @@ ClassesPanel::ClassesPanel(core::Program& program, SelectedContest& contest, QWi
         auto* b = core::NamedButton(ClassColorName(c), QStringLiteral("color%1").arg(c), m_colorGroup);
         b->setStyleSheet(
             QStringLiteral("QPushButton { background-color: %1; color: %2; }")
-                .arg(ClassColorValue(c).name(), ClassColorValue(c).lightness() > 128 ? "black" : "white"));
+                .arg(ClassColorValue(c).name(),
+                                  qGray(ClassColorValue(c).rgb()) > 110 ? QStringLiteral("black") : QStringLiteral("white")));
         colorLayout->addWidget(b, (c - 1) / 5, (c - 1) % 5);
         connect(b, &QPushButton::clicked, this, [this, c] { setColor(c); });
     }
