@@ -113,6 +113,7 @@ private slots:
     void placingByKeyboard();
     void placingKeysRefused();
     void zeroAndButtons();
+    void reselectKeepsAPendingPlacing();
     void placingWithoutOfficial();
     void typedScores();
     void leavingWithoutSaving();
@@ -252,6 +253,17 @@ void TestManualScoring::zeroAndButtons()
     click(f.p(), "letterG");
     QTRY_COMPARE(f.read(placing + "JI602a", ScorField::Score), QStringLiteral("48"));
     QCOMPARE(f.read(placing + "JI602a", ScorField::Entry), QStringLiteral("G"));
+}
+
+void TestManualScoring::reselectKeepsAPendingPlacing()
+{
+    Fixture f;
+    f.build(placing, {"JI"}, 1);
+    QTRY_COMPARE(f.focused(), QStringLiteral("entry"));
+    f.key("B");
+    click(f.p(), "reselectClass");
+    QCOMPARE(f.read(placing + "JI601a", ScorField::Entry), QStringLiteral("B"));
+    QCOMPARE(f.read(placing + "JI601a", ScorField::Score), QStringLiteral("49"));
 }
 
 void TestManualScoring::placingWithoutOfficial()

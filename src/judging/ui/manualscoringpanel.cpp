@@ -295,8 +295,10 @@ QString ManualScoringPanel::laterScoringMessage(int classType)
 
 void ManualScoringPanel::open()
 {
+    // A placing key pressed just before is saved, not dropped.
+    if (m_autoSave->isActive())
+        save();
     core::LeaveCheck::Pause pause;
-    m_autoSave->stop();
     m_startTimer->stop();
     m_header->setText(m_contest.key + QStringLiteral("   ") + m_contest.title);
     m_scoreKeyBox->setText(m_contest.key);
