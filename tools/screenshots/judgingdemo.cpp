@@ -5,9 +5,12 @@
 #include "core/supporttables.h"
 #include "core/ui/screens.h"
 #include "judging/fields.h"
+#include "judging/ui/awardspanel.h"
+#include "judging/ui/classespanel.h"
 #include "judging/ui/contestcodespanel.h"
 #include "judging/ui/contestspanel.h"
 #include "judging/ui/judgingwindow.h"
+#include "judging/ui/manualscoringpanel.h"
 #include "judging/ui/teamspanel.h"
 
 #include <QAbstractButton>
@@ -95,10 +98,38 @@ void addRecords(core::DataMaster& data)
     team("ST103", "103", "+MC Multi-County", "Multi-County", "", {"Ferris, Nell", "Quade, Owen", "Price, Rae"});
     team("IT201", "201", "HAL Hall", "Hall", "Brook, Ann", {"Stone, Kit", "Lowe, Finn"});
     team("SI401", "401", "CUS Custer", "Custer", "", {"Yates, Dana", "Ritter, Cole"});
-    for (const char* s : {"001ST101a", "001ST101b", "002ST101a", "001ST102a"})
-        put(data, core::Scor, contest + QString::fromLatin1(s), {});
-    put(data, core::Clas, contest + QStringLiteral("001"), {{ClasField::Title, "Market Steers"}});
-    put(data, core::Clas, contest + QStringLiteral("002"), {{ClasField::Title, "Breeding Gilts"}});
+    put(data, core::Clas, contest + QStringLiteral("001"),
+        {{ClasField::Type, "1"}, {ClasField::Number, "001"}, {ClasField::Title, "Market Steers"},
+         {ClasField::PointValue, "50"}, {ClasField::TypeCopy, "1"}, {ClasField::OfficialResult, "C"},
+         {ClasField::cut(1), "2"}, {ClasField::cut(2), "3"}, {ClasField::cut(3), "1"}, {ClasField::Color, "2"}});
+    put(data, core::Clas, contest + QStringLiteral("002"),
+        {{ClasField::Type, "1"}, {ClasField::Number, "002"}, {ClasField::Title, "Breeding Gilts"},
+         {ClasField::PointValue, "50"}, {ClasField::TypeCopy, "1"}, {ClasField::OfficialResult, "H"},
+         {ClasField::cut(1), "4"}, {ClasField::cut(2), "2"}, {ClasField::cut(3), "5"}});
+    put(data, core::Clas, contest + QStringLiteral("003"),
+        {{ClasField::Type, "2"}, {ClasField::Number, "003"}, {ClasField::Title, "Market Steer Reasons"},
+         {ClasField::PointValue, "50"}, {ClasField::TypeCopy, "2"}});
+    put(data, core::Clas, contest + QStringLiteral("004"),
+        {{ClasField::Type, "4"}, {ClasField::Number, "004"}, {ClasField::Title, "Feed Identification"},
+         {ClasField::PointValue, "300"}, {ClasField::TypeCopy, "4"}});
+    const struct
+    {
+        const char* key;
+        const char* entry;
+        const char* score;
+    } scores[] = {{"001ST101a", "C", "50"}, {"001ST101b", "A", "47"}, {"001ST101c", "G", "43"},
+                  {"001ST101d", "0", "0"},  {"002ST101a", "H", "50"}, {"003ST101a", "44", "44"},
+                  {"001ST102a", "D", "48"}};
+    for (const auto& sc : scores)
+        put(data, core::Scor, contest + QString::fromLatin1(sc.key),
+            {{ScorField::ClassNumber, "001"}, {ScorField::Entry, sc.entry}, {ScorField::Score, sc.score}});
+    put(data, core::Awar, contest + QStringLiteral("ST001"),
+        {{AwarField::Number, "001"}, {AwarField::Name, "Senior Team High Point"}, {AwarField::ScoringClasses, "ALL"},
+         {AwarField::tieBreakerClasses(1), "003"}, {AwarField::tieBreakerClasses(2), "001002"},
+         {AwarField::tieBreakerDirection(1), "1"}, {AwarField::tieBreakerDirection(2), "1"},
+         {AwarField::tieBreakerDirection(3), "1"}});
+    put(data, core::Awar, contest + QStringLiteral("SI002"),
+        {{AwarField::Number, "002"}, {AwarField::Name, "Senior Individual"}, {AwarField::ScoringClasses, "001002003"}});
 }
 
 void clickLine(QListWidget* list, const QString& start)
@@ -134,4 +165,21 @@ void AddJudgingDemo(core::Screens& screens)
     teams->open();
     teams->findChild<QAbstractButton*>(QStringLiteral("level1"))->click();
     clickLine(teams->findChild<QListWidget*>(QStringLiteral("rightList")), QStringLiteral("LS121026ST101"));
+
+    ClassesPanel* classes = window->classesPanel();
+    classes->open();
+    clickLine(classes->findChild<QListWidget*>(QStringLiteral("classList")), QStringLiteral("LS121026001"));
+
+    ManualScoringPanel* scoring = window->manualScoringPanel();
+    scoring->open();
+    auto* scoringList = scoring->findChild<QListWidget*>(QStringLiteral("mainList"));
+    clickLine(scoringList, QStringLiteral("LS121026001"));
+    scoring->findChild<QAbstractButton*>(QStringLiteral("levelST"))->click();
+    scoring->findChild<QAbstractButton*>(QStringLiteral("buildList"))->click();
+    scoring->findChild<QAbstractButton*>(QStringLiteral("sort1"))->click();
+    clickLine(scoringList, QStringLiteral("101c"));
+
+    AwardsPanel* awards = window->awardsPanel();
+    awards->open();
+    clickLine(awards->findChild<QListWidget*>(QStringLiteral("mainList")), QStringLiteral("LS121026ST001"));
 }

@@ -2,8 +2,11 @@
 
 #include "core/program.h"
 #include "core/ui/screens.h"
+#include "judging/ui/awardspanel.h"
+#include "judging/ui/classespanel.h"
 #include "judging/ui/contestcodespanel.h"
 #include "judging/ui/contestspanel.h"
+#include "judging/ui/manualscoringpanel.h"
 #include "judging/ui/teamspanel.h"
 #include "platform/dialogs.h"
 
@@ -24,7 +27,13 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
     m_teams = new TeamsPanel(program(), m_contest);
     addPanel(m_codes, QStringLiteral("contestCodesPanel"));
     addPanel(m_contests, QStringLiteral("contestsPanel"));
+    m_classes = new ClassesPanel(program(), m_contest);
     addPanel(m_teams, QStringLiteral("teamsPanel"));
+    addPanel(m_classes, QStringLiteral("classesPanel"));
+    m_manual = new ManualScoringPanel(program(), m_contest);
+    addPanel(m_manual, QStringLiteral("manualScoringPanel"));
+    m_awards = new AwardsPanel(program(), m_contest);
+    addPanel(m_awards, QStringLiteral("awardsPanel"));
 
     QMenuBar* bar = menuBar();
     QMenu* support = bar->addMenu(QStringLiteral("Support Data"));
@@ -51,10 +60,27 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
         showPanel(m_teams);
     });
     m_groupsItem = addLaterItem(nullptr, QStringLiteral("Groups"), QStringLiteral("groupsItem"), QStringLiteral("Groups"));
-    m_classesItem = addLaterItem(nullptr, QStringLiteral("Classes"), QStringLiteral("classesItem"), QStringLiteral("Classes"));
-    m_awardsItem = addLaterItem(nullptr, QStringLiteral("Awards"), QStringLiteral("awardsItem"), QStringLiteral("Awards"));
-    m_manualItem = addLaterItem(nullptr, QStringLiteral("Scoring - Manual"), QStringLiteral("manualScoringItem"),
-                                QStringLiteral("Manual Scoring"));
+    m_classesItem = addItem(nullptr, QStringLiteral("Classes"), QStringLiteral("classesItem"));
+    connect(m_classesItem, &QAction::triggered, this, [this] {
+        if (!leaveShownPanel())
+            return;
+        m_classes->open();
+        showPanel(m_classes);
+    });
+    m_awardsItem = addItem(nullptr, QStringLiteral("Awards"), QStringLiteral("awardsItem"));
+    connect(m_awardsItem, &QAction::triggered, this, [this] {
+        if (!leaveShownPanel())
+            return;
+        m_awards->open();
+        showPanel(m_awards);
+    });
+    m_manualItem = addItem(nullptr, QStringLiteral("Scoring - Manual"), QStringLiteral("manualScoringItem"));
+    connect(m_manualItem, &QAction::triggered, this, [this] {
+        if (!leaveShownPanel())
+            return;
+        m_manual->open();
+        showPanel(m_manual);
+    });
     m_scannerMenu = bar->addMenu(QStringLiteral("Scoring - Scanner"));
     m_scannerMenu->setObjectName(QStringLiteral("scannerMenu"));
     m_scannerMenu->menuAction()->setObjectName(QStringLiteral("scannerScoringItem"));
@@ -68,6 +94,12 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
 
     connect(m_contests, &ContestsPanel::contestChanged, this, &JudgingWindow::contestChanged);
     connect(m_teams, &TeamsPanel::contestChanged, this, &JudgingWindow::contestChanged);
+    connect(m_classes, &ClassesPanel::contestChanged, this, &JudgingWindow::contestChanged);
+    connect(m_classes, &ClassesPanel::exitRequested, this, &JudgingWindow::showPicture);
+    connect(m_manual, &ManualScoringPanel::contestChanged, this, &JudgingWindow::contestChanged);
+    connect(m_manual, &ManualScoringPanel::exitRequested, this, &JudgingWindow::showPicture);
+    connect(m_awards, &AwardsPanel::contestChanged, this, &JudgingWindow::contestChanged);
+    connect(m_awards, &AwardsPanel::exitRequested, this, &JudgingWindow::showPicture);
     connect(m_codes, &ContestCodesPanel::exitRequested, this, &JudgingWindow::showPicture);
     connect(m_contests, &ContestsPanel::exitRequested, this, &JudgingWindow::showPicture);
     connect(m_teams, &TeamsPanel::exitRequested, this, &JudgingWindow::showPicture);

@@ -10,7 +10,10 @@ class QMenu;
 
 namespace judging {
 
+class AwardsPanel;
+class ClassesPanel;
 class ContestCodesPanel;
+class ManualScoringPanel;
 class ContestsPanel;
 class TeamsPanel;
 
@@ -27,6 +30,9 @@ public:
     ContestCodesPanel* contestCodesPanel() const { return m_codes; }
     ContestsPanel* contestsPanel() const { return m_contests; }
     TeamsPanel* teamsPanel() const { return m_teams; }
+    ClassesPanel* classesPanel() const { return m_classes; }
+    ManualScoringPanel* manualScoringPanel() const { return m_manual; }
+    AwardsPanel* awardsPanel() const { return m_awards; }
 
     // The message a menu item of a screen not built yet shows.
     static QString laterScreenMessage(const QString& screen);
@@ -48,6 +54,9 @@ private:
     ContestCodesPanel* m_codes;
     ContestsPanel* m_contests;
     TeamsPanel* m_teams;
+    ClassesPanel* m_classes;
+    ManualScoringPanel* m_manual;
+    AwardsPanel* m_awards;
     QAction* m_teamsItem = nullptr;
     QAction* m_groupsItem = nullptr;
     QAction* m_classesItem = nullptr;
