@@ -4,6 +4,7 @@
 #include "core/program.h"
 #include "core/texthelpers.h"
 #include "core/ui/entryfields.h"
+#include "core/ui/panelparts.h"
 #include "judging/fields.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -47,13 +48,6 @@ const char* const boxCaptions[ContestBoxCount + 1] = {"",
                                                       "Animals / Pens in Keep - Cull Classes",
                                                       "Number of Classes"};
 
-QPushButton* button(const QString& text, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
 QLabel* noteBox(const QString& caption, const QString& text, const char* name, QVBoxLayout* into, QWidget* parent)
 {
     auto* frame = new QFrame(parent);
@@ -80,8 +74,8 @@ ContestsPanel::ContestsPanel(core::Program& program, SelectedContest& contest, Q
     big.setBold(true);
     caption->setFont(big);
 
-    m_listContests = button(QStringLiteral("List Contests"), "listContests", this);
-    m_enterNew = button(QStringLiteral("Enter New Contest"), "enterNewContest", this);
+    m_listContests = core::NamedButton(QStringLiteral("List Contests"), QStringLiteral("listContests"), this);
+    m_enterNew = core::NamedButton(QStringLiteral("Enter New Contest"), QStringLiteral("enterNewContest"), this);
     m_listHeading = new QLabel(QStringLiteral("Known Contests..."), this);
     m_listHeading->setObjectName(QStringLiteral("listHeading"));
     m_list = new QListWidget(this);
@@ -166,10 +160,10 @@ ContestsPanel::ContestsPanel(core::Program& program, SelectedContest& contest, Q
     for (QLabel* l : m_noteLabels)
         l->installEventFilter(this);
 
-    m_save = button(QStringLiteral("Save / Update Contest Data"), "saveContest", this);
-    m_printButton = button(QStringLiteral("Print Contest Parameters"), "printParameters", this);
-    m_delete = button(QStringLiteral("Delete Selected Contest"), "deleteContest", this);
-    m_exit = button(QStringLiteral("Exit"), "exit", this);
+    m_save = core::NamedButton(QStringLiteral("Save / Update Contest Data"), QStringLiteral("saveContest"), this);
+    m_printButton = core::NamedButton(QStringLiteral("Print Contest Parameters"), QStringLiteral("printParameters"), this);
+    m_delete = core::NamedButton(QStringLiteral("Delete Selected Contest"), QStringLiteral("deleteContest"), this);
+    m_exit = core::NamedButton(QStringLiteral("Exit"), QStringLiteral("exit"), this);
 
     auto* listColumn = new QVBoxLayout;
     auto* listButtons = new QHBoxLayout;

@@ -5,6 +5,7 @@
 #include "core/supporttables.h"
 #include "core/texthelpers.h"
 #include "core/ui/entryfields.h"
+#include "core/ui/panelparts.h"
 #include "judging/fields.h"
 #include "platform/dialogs.h"
 
@@ -26,13 +27,6 @@ namespace judging {
 using platform::Dialogs;
 
 namespace {
-QPushButton* button(const QString& text, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
 QLabel* note(const QString& text, QWidget* parent)
 {
     auto* l = new QLabel(text, parent);
@@ -190,16 +184,14 @@ TeamsPanel::TeamsPanel(core::Program& program, SelectedContest& contest, QWidget
     headings->addWidget(new QLabel(QStringLiteral("Name"), m_possibleHeadings), 1);
     m_possibleList = new QListWidget(this);
     m_possibleList->setObjectName(QStringLiteral("possibleMembers"));
-    QFont fixed(QStringLiteral("Monospace"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    m_possibleList->setFont(fixed);
+    m_possibleList->setFont(core::ColumnListFont());
 
-    m_save = button(QStringLiteral("Save/Update Team/Individual Record"), "saveEntry", this);
-    m_deleteEntry = button(QStringLiteral("Delete Team/Individual Record"), "deleteEntry", this);
-    m_deleteMember = button(QStringLiteral("Delete Selected Team Member"), "deleteMember", this);
-    m_redisplay = button(QStringLiteral("Re-Display Current Teams"), "redisplay", this);
-    m_printButton = button(QStringLiteral("Print Team List"), "printTeamList", this);
-    m_exit = button(QStringLiteral("Exit"), "exit", this);
+    m_save = core::NamedButton(QStringLiteral("Save/Update Team/Individual Record"), QStringLiteral("saveEntry"), this);
+    m_deleteEntry = core::NamedButton(QStringLiteral("Delete Team/Individual Record"), QStringLiteral("deleteEntry"), this);
+    m_deleteMember = core::NamedButton(QStringLiteral("Delete Selected Team Member"), QStringLiteral("deleteMember"), this);
+    m_redisplay = core::NamedButton(QStringLiteral("Re-Display Current Teams"), QStringLiteral("redisplay"), this);
+    m_printButton = core::NamedButton(QStringLiteral("Print Team List"), QStringLiteral("printTeamList"), this);
+    m_exit = core::NamedButton(QStringLiteral("Exit"), QStringLiteral("exit"), this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(levels);
