@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+namespace core {
+class DataMaster;
+}
+
+namespace judging {
+
+struct Award;
+
+constexpr int MaxListClasses = 100;
+
+// "ALL" becomes every class of the contest in key order; three-digit pieces whose class is
+// missing are skipped; a remainder shorter than three ends the list.
+QStringList ExpandClassList(core::DataMaster& data, const QString& contestKey, const QString& list);
+
+// Sum of the contestant's scores over the classes; a missing score adds nothing.
+qint64 ClassTotal(core::DataMaster& data, const QString& contestKey, const QStringList& classNumbers,
+                  const QString& levelCode, const QString& contestantNumber);
+
+// The best `judged` of the members' totals; `dropped` gets the position (1..maxMembers) left out
+// from the tie-breakers, 0 when none.
+struct TeamTotal
+{
+    qint64 total = 0;
+    int dropped = 0;
+};
+TeamTotal TeamTotalOf(const std::array<qint64, 20>& totals, int judged, int maxMembers);
+
+// Writes the Calc records of the award (type decides the units).
+void ProcessAward(core::DataMaster& data, const QString& contestKey, const Award& award);
+
+struct RankedUnit
+{
+    std::array<qint64, 4> totals{};
+    QString key;
+};
+// The exchange procedure; `high` gives the tie-breakers' directions.
+void OrderUnits(std::vector<RankedUnit>& units, const std::array<bool, 3>& high);
+// The award's Calc records in rank order.
+std::vector<RankedUnit> RankAward(core::DataMaster& data, const QString& contestKey, const Award& award);
+
+} // namespace judging
