@@ -13,6 +13,8 @@ struct Edition
     static QString stateFolderName() { return stateCode().left(1).toUpper() + stateCode().mid(1).toLower(); }
     static QString version() { return QStringLiteral("08-083"); }
     static QString makerLine() { return QStringLiteral("Halvick Works 1998-2008"); }
+    // The line at the foot of printed reports and sheets.
+    static QString footerLine() { return QStringLiteral("Marvolen 2006  ") + makerLine(); }
     static QString webAddress() { return QStringLiteral("https://www.halvickworks.example/kestrow"); }
     // The caption every window starts with; each appends its own suffix.
     static QString captionBase()

@@ -35,8 +35,8 @@ void FindPdfPrinter(core::Program& program)
 void OpenPdfPrinterOutput(const core::Program& program)
 {
     Printer& printer = Printer::instance();
-    if (program.pdfChosen && printer.builtInPdfSelected() && platform::Files::exists(Printer::builtInPdfFile()))
-        platform::ShellOpen::open(Printer::builtInPdfFile());
+    if (program.pdfChosen && printer.builtInPdfSelected() && platform::Files::exists(Printer::builtInPdfFile(printer.documentTitle())))
+        platform::ShellOpen::open(Printer::builtInPdfFile(printer.documentTitle()));
     printer.setPrinterIndex(program.startupPrinterIndex);
 }
 

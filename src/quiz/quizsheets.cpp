@@ -20,7 +20,7 @@ QString SheetTitle(SheetKind kind)
 
 QString SheetFooter()
 {
-    return QStringLiteral("Marvolen 2006  ") + core::Edition::makerLine();
+    return core::Edition::footerLine();
 }
 
 namespace {
