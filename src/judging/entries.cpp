@@ -176,4 +176,16 @@ void DeleteEntry(core::DataMaster& data, const QString& teamKey)
     data.DeleteRecord(core::Team, teamKey);
 }
 
+QStringList ContestCounties(core::DataMaster& data, const QString& contestKey)
+{
+    QStringList counties;
+    for (bool found = data.FindPrefix(core::Team, contestKey, ContestKeyLength, true); found;
+         found = data.FindPrefix(core::Team, contestKey, ContestKeyLength, false)) {
+        const QString county = data.ReadField(core::Team, TeamField::County).left(25);
+        if (!counties.contains(county))
+            counties << county;
+    }
+    return counties;
+}
+
 } // namespace judging

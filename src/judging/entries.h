@@ -30,6 +30,9 @@ QStringList EntryLines(core::DataMaster& data, const QString& contestKey, const 
 
 // The county lines offered for an entry: the two of our own, then the support counties.
 QStringList EntryCountyLines(core::DataMaster& data, bool withSupportCounties);
+// The distinct county texts (first 25 characters) of the contest's entries, in the order a walk
+// by key first meets them: the county lists of the results and team list screens.
+QStringList ContestCounties(core::DataMaster& data, const QString& contestKey);
 
 // One entry as the screen edits it; members 1..20.
 struct Entry
