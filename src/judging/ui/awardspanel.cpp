@@ -31,12 +31,7 @@ using platform::Dialogs;
 AwardsPanel::AwardsPanel(core::Program& program, SelectedContest& contest, QWidget* parent)
     : QWidget(parent), m_program(program), m_contest(contest)
 {
-    auto* caption = new QLabel(QStringLiteral("Awards..."), this);
-    caption->setObjectName(QStringLiteral("caption"));
-    QFont big = caption->font();
-    big.setPointSize(big.pointSize() + 4);
-    big.setBold(true);
-    caption->setFont(big);
+    auto* caption = core::PanelHeading(QStringLiteral("Awards..."), this);
     m_header = new QLabel(this);
     m_header->setObjectName(QStringLiteral("contestHeader"));
 
@@ -131,8 +126,12 @@ AwardsPanel::AwardsPanel(core::Program& program, SelectedContest& contest, QWidg
 
     m_save = core::NamedButton(QStringLiteral("Save Award Record"), QStringLiteral("save"), this);
     m_delete = core::NamedButton(QStringLiteral("Delete Award Record"), QStringLiteral("delete"), this);
-    auto* print = core::NamedButton(QStringLiteral("Print Award List"), QStringLiteral("printAwardList"), this);
-    print->setEnabled(false); // the award list comes with the judging reports
+    m_print = core::NamedButton(QStringLiteral("Print Award List"), QStringLiteral("printAwardList"), this);
+    m_print->setEnabled(false);
+    connect(m_print, &QPushButton::clicked, this, [this] {
+        if (m_reportStarter)
+            m_reportStarter(ReportKind::AwardList, {});
+    });
     m_exit = core::NamedButton(QStringLiteral("Exit"), QStringLiteral("exit"), this);
 
     auto* left = new QVBoxLayout;
@@ -157,7 +156,7 @@ AwardsPanel::AwardsPanel(core::Program& program, SelectedContest& contest, QWidg
     columns->addLayout(middle, 5);
     columns->addLayout(right, 3);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {m_save, m_delete, print, m_exit})
+    for (QPushButton* b : {m_save, m_delete, m_print, m_exit})
         buttons->addWidget(b);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
@@ -381,6 +380,12 @@ void AwardsPanel::deleteAward()
     open();
     m_contest.presence = ReadContestPresence(m_program.data(), m_contest.key);
     emit contestChanged();
+}
+
+void AwardsPanel::setReportStarter(ReportStarter starter)
+{
+    m_reportStarter = std::move(starter);
+    m_print->setEnabled(bool(m_reportStarter));
 }
 
 } // namespace judging

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "judging/contest.h"
+#include "judging/reports/reportframe.h"
 
 #include <QWidget>
 
@@ -30,6 +31,8 @@ public:
     AwardsPanel(core::Program& program, SelectedContest& contest, QWidget* parent = nullptr);
 
     void open();
+    // Print buttons stay disabled until the window gives the panel a way to start reports.
+    void setReportStarter(ReportStarter starter);
 
     QString awardKey() const { return m_awardKey; }
     // 1: the list shows the awards, 2: the classes.
@@ -81,6 +84,8 @@ private:
     QPushButton* m_save;
     QPushButton* m_delete;
     QPushButton* m_exit;
+    ReportStarter m_reportStarter;
+    QPushButton* m_print = nullptr;
 };
 
 } // namespace judging

@@ -60,12 +60,7 @@ void setSample(QLabel* sample, int color)
 ClassesPanel::ClassesPanel(core::Program& program, SelectedContest& contest, QWidget* parent)
     : QWidget(parent), m_program(program), m_contest(contest)
 {
-    auto* caption = new QLabel(QStringLiteral("Classes..."), this);
-    caption->setObjectName(QStringLiteral("caption"));
-    QFont big = caption->font();
-    big.setPointSize(big.pointSize() + 4);
-    big.setBold(true);
-    caption->setFont(big);
+    auto* caption = core::PanelHeading(QStringLiteral("Classes..."), this);
     m_header = new QLabel(this);
     m_header->setObjectName(QStringLiteral("contestHeader"));
 
@@ -160,7 +155,7 @@ ClassesPanel::ClassesPanel(core::Program& program, SelectedContest& contest, QWi
     m_save = core::NamedButton(QStringLiteral("Save Class Record"), QStringLiteral("save"), this);
     m_delete = core::NamedButton(QStringLiteral("Delete Class Record"), QStringLiteral("delete"), this);
     m_print = core::NamedButton(QStringLiteral("Print Class List"), QStringLiteral("printClassList"), this);
-    m_print->setEnabled(false); // the class list report comes with the judging reports
+    m_print->setEnabled(false);
     m_recalculate = core::NamedButton(QStringLiteral("Re-Calculate all scores for all regular classes"),
                                       QStringLiteral("recalculate"), this);
     m_exit = core::NamedButton(QStringLiteral("Exit"), QStringLiteral("exit"), this);
@@ -231,6 +226,10 @@ ClassesPanel::ClassesPanel(core::Program& program, SelectedContest& contest, QWi
     connect(m_save, &QPushButton::clicked, this, &ClassesPanel::save);
     connect(m_delete, &QPushButton::clicked, this, &ClassesPanel::deleteClass);
     connect(m_recalculate, &QPushButton::clicked, this, &ClassesPanel::recalculate);
+    connect(m_print, &QPushButton::clicked, this, [this] {
+        if (m_reportStarter)
+            m_reportStarter(ReportKind::ClassList, {});
+    });
     connect(m_exit, &QPushButton::clicked, this, &ClassesPanel::exitRequested);
 }
 
@@ -567,6 +566,12 @@ void ClassesPanel::recalculate()
 {
     platform::BusyCursor busy;
     RescoreRegularClasses(m_program.data(), m_contest.key);
+}
+
+void ClassesPanel::setReportStarter(ReportStarter starter)
+{
+    m_reportStarter = std::move(starter);
+    m_print->setEnabled(bool(m_reportStarter));
 }
 
 } // namespace judging

@@ -2,6 +2,7 @@
 
 #include "judging/classes.h"
 #include "judging/contest.h"
+#include "judging/reports/reportframe.h"
 
 #include <QWidget>
 
@@ -31,6 +32,8 @@ public:
     ClassesPanel(core::Program& program, SelectedContest& contest, QWidget* parent = nullptr);
 
     void open();
+    // Print buttons stay disabled until the window gives the panel a way to start reports.
+    void setReportStarter(ReportStarter starter);
 
     int classType() const { return m_type; }
     QString official() const { return m_official; }
@@ -97,6 +100,7 @@ private:
     std::array<QPushButton*, ClassTypeCount + 1> m_officialButtons{}; // by class type
     QPushButton* m_save;
     QPushButton* m_delete;
+    ReportStarter m_reportStarter;
     QPushButton* m_print;
     QPushButton* m_recalculate;
     QPushButton* m_exit;

@@ -1,6 +1,7 @@
 #include "judging/ui/contestcodespanel.h"
 
 #include "core/datamaster.h"
+#include "core/ui/panelparts.h"
 #include "core/ui/entryfields.h"
 #include "judging/fields.h"
 #include "judging/identifiers.h"
@@ -21,12 +22,7 @@ using platform::Dialogs;
 
 ContestCodesPanel::ContestCodesPanel(core::DataMaster& data, QWidget* parent) : QWidget(parent), m_data(data)
 {
-    auto* caption = new QLabel(QStringLiteral("Contest Codes..."), this);
-    caption->setObjectName(QStringLiteral("caption"));
-    QFont big = caption->font();
-    big.setPointSize(big.pointSize() + 4);
-    big.setBold(true);
-    caption->setFont(big);
+    auto* caption = core::PanelHeading(QStringLiteral("Contest Codes..."), this);
 
     auto* boxes = new QGroupBox(this);
     auto* form = new QFormLayout(boxes);

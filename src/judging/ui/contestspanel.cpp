@@ -67,12 +67,7 @@ QLabel* noteBox(const QString& caption, const QString& text, const char* name, Q
 ContestsPanel::ContestsPanel(core::Program& program, SelectedContest& contest, QWidget* parent)
     : QWidget(parent), m_program(program), m_contest(contest)
 {
-    auto* caption = new QLabel(QStringLiteral("Contests..."), this);
-    caption->setObjectName(QStringLiteral("caption"));
-    QFont big = caption->font();
-    big.setPointSize(big.pointSize() + 4);
-    big.setBold(true);
-    caption->setFont(big);
+    auto* caption = core::PanelHeading(QStringLiteral("Contests..."), this);
 
     m_listContests = core::NamedButton(QStringLiteral("List Contests"), QStringLiteral("listContests"), this);
     m_enterNew = core::NamedButton(QStringLiteral("Enter New Contest"), QStringLiteral("enterNewContest"), this);

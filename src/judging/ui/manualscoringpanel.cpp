@@ -58,12 +58,7 @@ bool scoredByOwnScreen(int type)
 ManualScoringPanel::ManualScoringPanel(core::Program& program, SelectedContest& contest, QWidget* parent)
     : QWidget(parent), m_program(program), m_contest(contest)
 {
-    auto* caption = new QLabel(QStringLiteral("Scores..."), this);
-    caption->setObjectName(QStringLiteral("caption"));
-    QFont big = caption->font();
-    big.setPointSize(big.pointSize() + 4);
-    big.setBold(true);
-    caption->setFont(big);
+    auto* caption = core::PanelHeading(QStringLiteral("Scores..."), this);
     m_header = new QLabel(this);
     m_header->setObjectName(QStringLiteral("contestHeader"));
 
@@ -183,12 +178,20 @@ ManualScoringPanel::ManualScoringPanel(core::Program& program, SelectedContest& 
     m_scoreSelected =
         core::NamedButton(QStringLiteral("Score Selected Contestant"), QStringLiteral("scoreSelected"), this);
     m_reselect = core::NamedButton(QStringLiteral("Re-Select Class"), QStringLiteral("reselectClass"), this);
-    auto* printScores =
-        core::NamedButton(QStringLiteral("Print Score List"), QStringLiteral("printScoreList"), this);
-    auto* printMissing = core::NamedButton(QStringLiteral("Print Missing Score List"),
-                                           QStringLiteral("printMissingList"), this);
-    printScores->setEnabled(false); // the score lists come with the judging reports
-    printMissing->setEnabled(false);
+    m_printScores = core::NamedButton(QStringLiteral("Print Score List"), QStringLiteral("printScoreList"), this);
+    m_printMissing = core::NamedButton(QStringLiteral("Print Missing Score List"),
+                                       QStringLiteral("printMissingList"), this);
+    m_printScores->setEnabled(false);
+    m_printMissing->setEnabled(false);
+    for (auto [button, kind] : {std::pair{m_printScores, ReportKind::ScoreList},
+                                std::pair{m_printMissing, ReportKind::MissingScoreList}})
+        connect(button, &QPushButton::clicked, this, [this, kind = kind] {
+            // A placing key pressed just before is in the list, not dropped.
+            if (m_autoSave->isActive())
+                save();
+            if (m_reportStarter)
+                m_reportStarter(kind, {});
+        });
     m_exit = core::NamedButton(QStringLiteral("Exit"), QStringLiteral("exit"), this);
 
     auto* left = new QVBoxLayout;
@@ -214,7 +217,7 @@ ManualScoringPanel::ManualScoringPanel(core::Program& program, SelectedContest& 
     columns->addLayout(groups, 2);
     columns->addLayout(right, 4);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {m_save, m_delete, m_scoreSelected, m_reselect, printScores, printMissing, m_exit})
+    for (QPushButton* b : {m_save, m_delete, m_scoreSelected, m_reselect, m_printScores, m_printMissing, m_exit})
         buttons->addWidget(b);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
@@ -594,6 +597,13 @@ void ManualScoringPanel::deleteScore()
     m_delete->setEnabled(false);
     buildList(m_sort);
     if (QAbstractButton* b = m_sortButtons->button(m_sort)) b->setChecked(true);
+}
+
+void ManualScoringPanel::setReportStarter(ReportStarter starter)
+{
+    m_reportStarter = std::move(starter);
+    m_printScores->setEnabled(bool(m_reportStarter));
+    m_printMissing->setEnabled(bool(m_reportStarter));
 }
 
 } // namespace judging

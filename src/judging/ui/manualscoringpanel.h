@@ -2,6 +2,7 @@
 
 #include "judging/classes.h"
 #include "judging/contest.h"
+#include "judging/reports/reportframe.h"
 #include "judging/scoring.h"
 
 #include <QWidget>
@@ -40,6 +41,8 @@ public:
     ManualScoringPanel(core::Program& program, SelectedContest& contest, QWidget* parent = nullptr);
 
     void open();
+    // Print buttons stay disabled until the window gives the panel a way to start reports.
+    void setReportStarter(ReportStarter starter);
 
     bool autoAdvance() const { return m_autoAdvance; }
     QString scoreKey() const { return m_scoreKey; }
@@ -122,6 +125,9 @@ private:
     QPushButton* m_exit;
     QTimer* m_autoSave;
     QTimer* m_startTimer;
+    ReportStarter m_reportStarter;
+    QPushButton* m_printScores = nullptr;
+    QPushButton* m_printMissing = nullptr;
 };
 
 } // namespace judging
