@@ -3,6 +3,7 @@
 #include "core/program.h"
 #include "core/ui/panelparts.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,6 +30,17 @@ QTableWidget* ResultsGrid(const QString& objectName, QWidget* parent)
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid->horizontalHeader()->setStretchLastSection(true);
     return grid;
+}
+
+// Class columns alike for the usual placing and score, wider only for a longer entry; the name
+// column for 21 characters.
+void SizeColumns(QTableWidget* grid)
+{
+    QHeaderView* header = grid->horizontalHeader();
+    const QFontMetrics metrics(grid->font());
+    header->setMinimumSectionSize(metrics.horizontalAdvance(QStringLiteral("X/100")) + 16);
+    header->setSectionResizeMode(1, QHeaderView::Fixed);
+    header->resizeSection(1, metrics.horizontalAdvance(QString(21, QLatin1Char('n'))) + 12);
 }
 
 QTableWidgetItem* Heading(const QString& text, const QString& toolTip = QString())
@@ -69,6 +81,7 @@ ScreenReviewPanel::ScreenReviewPanel(core::Program& program, SelectedContest& co
     m_grid = ResultsGrid(QStringLiteral("resultsGrid"), this);
     m_moreCaption = new QLabel(QStringLiteral("Classes 13 - 24 (If Available)"), this);
     m_moreGrid = ResultsGrid(QStringLiteral("moreClassesGrid"), this);
+    m_moreGrid->horizontalHeader()->setStretchLastSection(false);
 
     auto* navigation = new QHBoxLayout;
     navigation->addWidget(displaying);
@@ -125,6 +138,7 @@ void ScreenReviewPanel::setColumns()
     m_grid->setHorizontalHeaderItem(LeadColumns + first, Heading(QStringLiteral("Total")));
     m_grid->setHorizontalHeaderItem(LeadColumns + first + 1, Heading(QStringLiteral("Team")));
     m_grid->setHorizontalHeaderItem(LeadColumns + first + 2, Heading(QStringLiteral("County / Team")));
+    SizeColumns(m_grid);
 
     m_moreGrid->clear();
     m_moreGrid->setColumnCount(LeadColumns + more);
@@ -134,6 +148,7 @@ void ScreenReviewPanel::setColumns()
         const ResultClass& c = classes[std::size_t(ClassesPerPage + i)];
         m_moreGrid->setHorizontalHeaderItem(LeadColumns + i, Heading(c.number, c.title));
     }
+    SizeColumns(m_moreGrid);
     m_moreGrid->setVisible(more > 0);
 }
 
