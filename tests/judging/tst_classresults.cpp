@@ -105,7 +105,8 @@ struct Fixture : judgingtest::ContestFixture
 
 QString titleText(const char* kind, const QString& page)
 {
-    return QStringLiteral("Contest LS121026 [District Livestock] Class Results (%1)...     Page ").arg(QLatin1String(kind)) + page;
+    return QStringLiteral("Contest LS121026 [District Livestock] Class Results (%1)...     Page ").arg(QLatin1String(kind)) +
+           page;
 }
 
 } // namespace
@@ -180,6 +181,10 @@ void TestClassResults::entriesAndMembers()
     const EntryResults individual = results.read(results.entries()[2]);
     QVERIFY(!individual.teamLevel);
     QCOMPARE(individual.teamTotal, qint64(0));
+
+    // No more than 24 classes are taken, whatever the caller hands over.
+    std::vector<ClassChoice> many(26, f.selections.classes.front());
+    QCOMPARE(int(ClassResults(f.data, f.contestKey, many).classes().size()), MaxResultClasses);
 }
 
 void TestClassResults::countyFilters()

@@ -135,7 +135,8 @@ void TestScreenReview::cellsTotalsAndTheLastNamedMember()
 {
     Fixture f;
     f.panel->review(f.selections, false);
-    QCOMPARE(f.headings(), QStringList({"Contestant", "Name", "001", "002", "003", "004", "Total", "Team", "County / Team"}));
+    QCOMPARE(f.headings(),
+             QStringList({"Contestant", "Name", "001", "002", "003", "004", "Total", "Team", "County / Team"}));
     QCOMPARE(f.grid()->horizontalHeaderItem(3)->toolTip(), QStringLiteral("Title 2"));
     QVERIFY(f.grid("moreClassesGrid")->isHidden());
     QCOMPARE(f.grid()->rowCount(), 4); // member positions 1..M

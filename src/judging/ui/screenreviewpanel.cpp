@@ -133,8 +133,10 @@ void ScreenReviewPanel::setColumns()
     m_grid->setColumnCount(LeadColumns + first + 3);
     m_grid->setHorizontalHeaderItem(0, Heading(QStringLiteral("Contestant")));
     m_grid->setHorizontalHeaderItem(1, Heading(QStringLiteral("Name")));
-    for (int i = 0; i < first; ++i)
-        m_grid->setHorizontalHeaderItem(LeadColumns + i, Heading(classes[std::size_t(i)].number, classes[std::size_t(i)].title));
+    for (int i = 0; i < first; ++i) {
+        const ResultClass& c = classes[std::size_t(i)];
+        m_grid->setHorizontalHeaderItem(LeadColumns + i, Heading(c.number, c.title));
+    }
     m_grid->setHorizontalHeaderItem(LeadColumns + first, Heading(QStringLiteral("Total")));
     m_grid->setHorizontalHeaderItem(LeadColumns + first + 1, Heading(QStringLiteral("Team")));
     m_grid->setHorizontalHeaderItem(LeadColumns + first + 2, Heading(QStringLiteral("County / Team")));
