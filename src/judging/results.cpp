@@ -9,15 +9,25 @@
 
 namespace judging {
 
+namespace {
+
+// The list with "ALL" replaced by every class number of the contest in key order.
+QString ListText(core::DataMaster& data, const QString& contestKey, const QString& list)
+{
+    if (list != QStringLiteral("ALL"))
+        return list;
+    QString text;
+    for (bool found = data.FindPrefix(core::Clas, contestKey, ContestKeyLength, true); found;
+         found = data.FindPrefix(core::Clas, contestKey, ContestKeyLength, false))
+        text += data.CurrentKey(core::Clas).mid(ContestKeyLength, 3);
+    return text;
+}
+
+} // namespace
+
 QStringList ExpandClassList(core::DataMaster& data, const QString& contestKey, const QString& list)
 {
-    QString text = list;
-    if (text == QStringLiteral("ALL")) {
-        text.clear();
-        for (bool found = data.FindPrefix(core::Clas, contestKey, ContestKeyLength, true); found;
-             found = data.FindPrefix(core::Clas, contestKey, ContestKeyLength, false))
-            text += data.CurrentKey(core::Clas).mid(ContestKeyLength, 3);
-    }
+    const QString text = ListText(data, contestKey, list);
     QStringList numbers;
     for (int at = 0; at + 3 <= text.size() && numbers.size() < MaxListClasses; at += 3) {
         const QString number = text.mid(at, 3);
@@ -25,6 +35,20 @@ QStringList ExpandClassList(core::DataMaster& data, const QString& contestKey, c
             numbers << number;
     }
     return numbers;
+}
+
+QStringList ClassListCells(core::DataMaster& data, const QString& contestKey, const QString& list)
+{
+    const QString text = ListText(data, contestKey, list);
+    QStringList cells;
+    for (int at = 0; at + 3 <= text.size() && cells.size() < MaxListClasses; at += 3) {
+        const QString number = text.mid(at, 3);
+        if (data.FindRecord(core::Clas, ClassKey(contestKey, number)))
+            cells << QString::number(number.toInt()) + QLatin1Char(' ') + data.ReadField(core::Clas, ClasField::Title);
+        else
+            cells << QString();
+    }
+    return cells;
 }
 
 qint64 ClassTotal(core::DataMaster& data, const QString& contestKey, const QStringList& classNumbers,

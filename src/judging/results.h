@@ -20,6 +20,10 @@ constexpr int MaxListClasses = 100;
 // missing are skipped; a remainder shorter than three ends the list.
 QStringList ExpandClassList(core::DataMaster& data, const QString& contestKey, const QString& list);
 
+// The award header's cells of a list as written ("ALL" expanded): class number without leading
+// zeros, a blank and the title; an empty cell where the class has no record.
+QStringList ClassListCells(core::DataMaster& data, const QString& contestKey, const QString& list);
+
 // Sum of the contestant's scores over the classes; a missing score adds nothing.
 qint64 ClassTotal(core::DataMaster& data, const QString& contestKey, const QStringList& classNumbers,
                   const QString& levelCode, const QString& contestantNumber);
