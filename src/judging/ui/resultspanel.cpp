@@ -194,9 +194,10 @@ ResultsPanel::ResultsPanel(core::Program& program, SelectedContest& contest, QWi
     left->addWidget(printNote);
     left->addWidget(m_printClassList, 0, Qt::AlignLeft);
     auto* right = new QVBoxLayout;
-    right->addWidget(classBox, 1);
+    right->addWidget(classBox);
     right->addWidget(awardBox);
     right->addWidget(exportBox);
+    right->addStretch(1);
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 3);
     columns->addLayout(right, 2);
