@@ -1,0 +1,81 @@
+// The judging reports end to end: a screen's print button, the destination window and the
+// report drawn by the real built-in PDF printer, read back by qpdf and poppler.
+#include "../output/pdf/pdftools.h"
+#include "core/ui/screens.h"
+#include "judging/ui/judgingwindow.h"
+#include "judging/ui/resultspanel.h"
+#include "judgingfixture.h"
+#include "output/outputdestination.h"
+#include "output/ui/outputdestinationwindow.h"
+#include "panelkit.h"
+#include "platform/printer.h"
+#include "platform/shellopen.h"
+
+#include <QListWidget>
+#include <QtTest>
+
+using namespace judging;
+using namespace kit;
+using platform::Printer;
+
+class TestJudgingReports : public QObject
+{
+    Q_OBJECT
+private slots:
+    void awardResultsToPdf()
+    {
+        judgingtest::ContestFixture f(4, 3);
+        f.addClass(1, QStringLiteral("Market Steers"));
+        f.addClass(2, QStringLiteral("Steer Reasons"), ReasonsClass);
+        f.addEntry(1, 1, QStringLiteral("Adams County"), {"Ann Adams", "Bob Baker", "Cal Cole", "Dee Dunn"});
+        f.addEntry(1, 2, QStringLiteral("Blaine County"), {"Eve Evans", "Fay Fox", "Gus Grant"});
+        const int scores[][2] = {{45, 40}, {50, 44}, {30, 35}, {48, 41}, {47, 42}, {41, 38}, {39, 30}};
+        const QStringList contestants{"101a", "101b", "101c", "101d", "102a", "102b", "102c"};
+        for (int i = 0; i < contestants.size(); ++i) {
+            f.addScore(1, contestants[i], QStringLiteral("A"), scores[i][0]);
+            f.addScore(2, contestants[i], QString(), scores[i][1]);
+        }
+        f.addAward(QStringLiteral("ST"), QStringLiteral("001"), QStringLiteral("Senior Teams"), QStringLiteral("ALL"),
+                   QStringLiteral("002"));
+        f.select();
+
+        core::Screens screens(f.program);
+        output::OutputDestinationWindow destination(screens);
+        screens.add(core::OutputScreen, &destination);
+        output::FindPdfPrinter(f.program);
+        JudgingWindow window(screens);
+        window.contest() = f.contest;
+        window.contestChanged();
+        ResultsPanel* results = window.resultsPanel();
+        results->open();
+        click(results, QStringLiteral("listAwards"));
+        click(results, QStringLiteral("selectionAll"));
+        click(results, QStringLiteral("processAwards"));
+        QVERIFY(destination.isVisible());
+        QTest::mouseClick(destination.pdfButton(), Qt::LeftButton);
+
+        const QString pdf = Printer::builtInPdfFile(QStringLiteral("Award Results"));
+        QCOMPARE(platform::ShellOpen::recorded(), QStringList{pdf});
+        QCOMPARE(f.program.pendingReportKind, 0);
+        // The next report goes to the printer of the start-up again.
+        QCOMPARE(Printer::instance().printerIndex(), f.program.startupPrinterIndex);
+        const QString file = f.env.host(pdf);
+        const pdftools::Result check = pdftools::check(file);
+        QVERIFY2(check.ok, check.output.constData());
+        const pdftools::Result text = pdftools::run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+        const QString page = QString::fromUtf8(text.output);
+        QVERIFY2(page.contains(QStringLiteral("Contest LS121026 [District Livestock] ST Award 001  Senior Teams  Results...")),
+                 text.output.constData());
+        QVERIFY(page.contains(QStringLiteral("Adams County")));
+        // Team 101: 94 + 89 + 85 = 268 with Cal Cole (65) dropped, tie-breaker 40 + 44 + 41 = 125;
+        // team 102: 89 + 79 + 69 = 237, tie-breaker 110.
+        QVERIFY(page.contains(QStringLiteral("268")));
+        QVERIFY(page.contains(QStringLiteral("125")));
+        QVERIFY(page.contains(QStringLiteral("237")));
+        QVERIFY(page.indexOf(QStringLiteral("268")) < page.indexOf(QStringLiteral("237")));
+        QVERIFY(page.contains(QStringLiteral("Marvolen 2006")));
+    }
+};
+
+QTEST_MAIN(TestJudgingReports)
+#include "tst_judgingreports.moc"
