@@ -217,15 +217,7 @@ void TestClassResults::goldenPrintout()
     f.print();
     QCOMPARE(f.printer.strayDrawings, 0);
     const QString actual = f.printer.dump();
-    const QString golden = QStringLiteral(QT_TESTCASE_SOURCEDIR "/golden/classresults.txt");
-    if (qEnvironmentVariableIsSet("MARVOLEN_REGENERATE")) {
-        QFile out(golden);
-        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(actual.toUtf8());
-    }
-    QFile in(golden);
-    QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable(golden));
-    QCOMPARE(actual, QString::fromUtf8(in.readAll()));
+    QCOMPARE(actual, testsupport::golden(QStringLiteral(QT_TESTCASE_SOURCEDIR "/golden/classresults.txt"), actual));
 }
 
 void TestClassResults::onePageKindOrAandB_data()

@@ -109,15 +109,7 @@ void TestResultsExport::formatsByteForByte()
                                      SmallContest::choice(QStringLiteral("ST"), QStringLiteral("001"))});
     QCOMPARE(path, f.paths.stateFolder() + QStringLiteral("Files\\Results.txt"));
     const QByteArray actual = f.read(path);
-    const QString goldenPath = QStringLiteral(QT_TESTCASE_SOURCEDIR "/golden/") + golden;
-    if (qEnvironmentVariableIsSet("MARVOLEN_REGENERATE")) {
-        QFile out(goldenPath);
-        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(actual);
-    }
-    QFile in(goldenPath);
-    QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable(goldenPath));
-    QCOMPARE(actual, in.readAll());
+    QCOMPARE(actual, testsupport::golden(QStringLiteral(QT_TESTCASE_SOURCEDIR "/golden/") + golden, actual));
     QVERIFY(f.env.dialogs.shown.isEmpty());
 }
 

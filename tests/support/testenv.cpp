@@ -7,6 +7,7 @@
 #include "platform/shellopen.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QtTest>
@@ -16,6 +17,24 @@ namespace testsupport {
 QDateTime pinnedNow()
 {
     return QDateTime(QDate(2026, 12, 10), QTime(9, 30, 15));
+}
+
+QByteArray golden(const QString& path, const QByteArray& actual)
+{
+    if (qEnvironmentVariableIsSet("MARVOLEN_REGENERATE")) {
+        QFile out(path);
+        if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            out.write(actual);
+    }
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        return "<missing golden file " + path.toUtf8() + '>';
+    return in.readAll();
+}
+
+QString golden(const QString& path, const QString& actual)
+{
+    return QString::fromUtf8(golden(path, actual.toUtf8()));
 }
 
 TestEnv::TestEnv()

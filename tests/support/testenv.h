@@ -33,4 +33,9 @@ private:
 
 QDateTime pinnedNow();
 
+// The committed text of a golden file; with MARVOLEN_REGENERATE set the file is first written
+// anew from `actual` (review it before committing).
+QString golden(const QString& path, const QString& actual);
+QByteArray golden(const QString& path, const QByteArray& actual);
+
 } // namespace testsupport

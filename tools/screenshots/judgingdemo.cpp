@@ -5,6 +5,7 @@
 #include "core/supporttables.h"
 #include "core/ui/screens.h"
 #include "judging/fields.h"
+#include "judging/identifiers.h"
 #include "judging/ui/awardspanel.h"
 #include "judging/ui/classespanel.h"
 #include "judging/ui/contestcodespanel.h"
@@ -120,9 +121,39 @@ void addRecords(core::DataMaster& data)
     } scores[] = {{"001ST101a", "C", "50"}, {"001ST101b", "A", "47"}, {"001ST101c", "G", "43"},
                   {"001ST101d", "0", "0"},  {"002ST101a", "H", "50"}, {"003ST101a", "44", "44"},
                   {"001ST102a", "D", "48"}};
-    for (const auto& sc : scores)
-        put(data, core::Scor, contest + QString::fromLatin1(sc.key),
-            {{ScorField::ClassNumber, "001"}, {ScorField::Entry, sc.entry}, {ScorField::Score, sc.score}});
+    for (const auto& sc : scores) {
+        const QString key = QString::fromLatin1(sc.key);
+        put(data, core::Scor, contest + key, {{ScorField::Entry, sc.entry}, {ScorField::Score, sc.score}});
+        data.WriteField(core::Scor, ScorField::ClassNumber, key.left(3));
+        data.WriteField(core::Scor, ScorField::LevelCode, key.mid(3, 2));
+        data.WriteField(core::Scor, ScorField::ContestantNumber, key.mid(5));
+    }
+    // The rest of the contestants scored in every class, so the results have something to rank.
+    const struct
+    {
+        const char* level;
+        const char* entry;
+        int members;
+    } entries[] = {{"ST", "101", 4}, {"ST", "102", 3}, {"ST", "103", 3}, {"IT", "201", 2}, {"SI", "401", 2}};
+    int spread = 0;
+    for (const auto& e : entries)
+        for (int k = 1; k <= e.members; ++k)
+            for (int c = 1; c <= 4; ++c) {
+                const QString level = QString::fromLatin1(e.level);
+                const QString contestant = QString::fromLatin1(e.entry) + MemberLetter(k);
+                const QString key = ClassKey(contest, ClassNumber(c)) + level + contestant;
+                if (data.FindRecord(core::Scor, key))
+                    continue;
+                spread = (spread * 7 + 11) % 23;
+                const bool placing = c <= 2;
+                put(data, core::Scor, key, {});
+                data.WriteField(core::Scor, ScorField::ClassNumber, ClassNumber(c));
+                data.WriteField(core::Scor, ScorField::LevelCode, level);
+                data.WriteField(core::Scor, ScorField::ContestantNumber, contestant);
+                data.WriteField(core::Scor, ScorField::Entry,
+                                placing ? PlacingLetter(1 + spread) : QString::number(c == 4 ? 250 + spread : 30 + spread));
+                data.WriteField(core::Scor, ScorField::Score, QString::number(c == 4 ? 250 + spread : 30 + spread));
+            }
     put(data, core::Awar, contest + QStringLiteral("ST001"),
         {{AwarField::Number, "001"}, {AwarField::Name, "Senior Team High Point"}, {AwarField::ScoringClasses, "ALL"},
          {AwarField::tieBreakerClasses(1), "003"}, {AwarField::tieBreakerClasses(2), "001002"},
