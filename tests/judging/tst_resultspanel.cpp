@@ -105,6 +105,8 @@ private slots:
     void awardsForPrinting();
     void exportEnabling();
     void exportWritesTheFile();
+    void exportFailureIsReported_data();
+    void exportFailureIsReported();
 };
 
 void TestResultsPanel::opening()
@@ -391,6 +393,37 @@ void TestResultsPanel::exportWritesTheFile()
     QVERIFY(text.contains(QStringLiteral("\"ST  102a\"")));
     QVERIFY(!text.contains(QStringLiteral("\"ST  101a\"")));
     QCOMPARE(f.data.RecordCount(core::Calc), 2); // this run's teams only
+}
+
+void TestResultsPanel::exportFailureIsReported_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("folderBlocked");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no usable name") << "..." << false
+                                    << "The export file name [...] holds no usable file name.  Nothing was exported.";
+    QTest::newRow("folder cannot be made") << "Final" << true
+                                           << "The export file [Final.txt] could not be written.  Nothing was exported.";
+}
+
+// A failed export tells the user instead of ending silently.
+void TestResultsPanel::exportFailureIsReported()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, folderBlocked);
+    Fixture f;
+    if (folderBlocked) {
+        QFile blocker(platform::Drives::resolve(f.paths.stateFolder()) + QStringLiteral("/Files"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    click(f.p(), "listAwardsExport");
+    clickLine(f.list(), QStringLiteral("LS121026ST001"));
+    click(f.p(), "formatTab");
+    f.type(name);
+    click(f.p(), "processExport");
+    QFETCH(QString, message);
+    QCOMPARE(f.env.dialogs.texts(), QStringList{message});
+    QCOMPARE(f.env.dialogs.shown[0].kind, Dialogs::Kind::Error);
 }
 
 QTEST_MAIN(TestResultsPanel)

@@ -458,6 +458,17 @@ void ResultsPanel::processExport()
     }
     if (!path.isEmpty())
         Dialogs::information(exportDoneMessage(path));
+    else
+        Dialogs::error(exportFailedMessage(m_exportFileName->text()));
+}
+
+QString ResultsPanel::exportFailedMessage(const QString& typedName)
+{
+    const QString file = ExportFileName(typedName);
+    if (file.isEmpty())
+        return QStringLiteral("The export file name [") + typedName +
+               QStringLiteral("] holds no usable file name.  Nothing was exported.");
+    return QStringLiteral("The export file [") + file + QStringLiteral("] could not be written.  Nothing was exported.");
 }
 
 } // namespace judging

@@ -46,6 +46,8 @@ public:
     static constexpr int MaxClasses = 24;
     static QString tooManyClassesMessage(int selected);
     static QString exportDoneMessage(const QString& path);
+    // A failed export says so; nothing would show otherwise.
+    static QString exportFailedMessage(const QString& typedName);
 
 signals:
     void exitRequested();
