@@ -4,8 +4,8 @@
 #include "judging/contest.h"
 #include "judging/fields.h"
 #include "judging/ui/awardspanel.h"
+#include "judgingfixture.h"
 #include "panelkit.h"
-#include "testenv.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -19,37 +19,21 @@ namespace {
 
 const QString contestKey = QStringLiteral("LS121026");
 
-struct Fixture
+struct Fixture : judgingtest::ContestFixture
 {
-    testsupport::TestEnv env;
-    core::InstallPaths paths = env.install();
-    core::Program program{paths};
-    core::DataMaster& data = program.data();
-    SelectedContest contest;
     std::unique_ptr<AwardsPanel> panel;
 
     Fixture()
     {
-        program.RunStartupSequence();
-        add(core::Cont, contestKey, {{ContField::Title, "District Livestock"}});
         add(core::Clas, contestKey + "001", {{ClasField::Title, "Market Hogs"}});
         add(core::Clas, contestKey + "003", {{ClasField::Title, "Hog Reasons"}});
         add(core::Clas, contestKey + "005", {{ClasField::Title, "Ewes"}});
-        ReadContest(data, contestKey, contest);
-        contest.key = contestKey;
-        contest.selected = true;
-        contest.presence = ReadContestPresence(data, contestKey);
+        select();
         panel = std::make_unique<AwardsPanel>(program, contest);
         panel->open();
         if (!showActive(panel.get()))
             qFatal("panel not active");
         env.dialogs.clear();
-    }
-    void add(int table, const QString& key, std::initializer_list<std::pair<int, QString>> fields = {})
-    {
-        data.AddRecord(table, key);
-        for (const auto& [f, value] : fields)
-            data.WriteField(table, f, value);
     }
     QString read(const QString& key, int f)
     {

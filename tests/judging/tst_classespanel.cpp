@@ -5,8 +5,8 @@
 #include "judging/contest.h"
 #include "judging/fields.h"
 #include "judging/ui/classespanel.h"
+#include "judgingfixture.h"
 #include "panelkit.h"
-#include "testenv.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
@@ -20,33 +20,17 @@ namespace {
 
 const QString contestKey = QStringLiteral("LS121026");
 
-struct Fixture
+struct Fixture : judgingtest::ContestFixture
 {
-    testsupport::TestEnv env;
-    core::InstallPaths paths = env.install();
-    core::Program program{paths};
-    core::DataMaster& data = program.data();
-    SelectedContest contest;
     std::unique_ptr<ClassesPanel> panel;
 
     Fixture()
     {
-        program.RunStartupSequence();
-        add(core::Cont, contestKey, {{ContField::Title, "District Livestock"}});
-        ReadContest(data, contestKey, contest);
-        contest.key = contestKey;
-        contest.selected = true;
-        contest.presence = ReadContestPresence(data, contestKey);
+        select();
         panel = std::make_unique<ClassesPanel>(program, contest);
         panel->open();
         if (!showActive(panel.get())) qFatal("panel not active");
         env.dialogs.clear();
-    }
-    void add(int table, const QString& key, std::initializer_list<std::pair<int, QString>> fields = {})
-    {
-        data.AddRecord(table, key);
-        for (const auto& [f, value] : fields)
-            data.WriteField(table, f, value);
     }
     QString read(int table, const QString& key, int f)
     {

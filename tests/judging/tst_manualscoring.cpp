@@ -4,8 +4,8 @@
 #include "judging/fields.h"
 #include "judging/scoring.h"
 #include "judging/ui/manualscoringpanel.h"
+#include "judgingfixture.h"
 #include "panelkit.h"
-#include "testenv.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -22,19 +22,12 @@ const QString contestKey = QStringLiteral("LS121026");
 const QString placing = contestKey + QStringLiteral("001");
 const QString reasons = contestKey + QStringLiteral("002");
 
-struct Fixture
+struct Fixture : judgingtest::ContestFixture
 {
-    testsupport::TestEnv env;
-    core::InstallPaths paths = env.install();
-    core::Program program{paths};
-    core::DataMaster& data = program.data();
-    SelectedContest contest;
     std::unique_ptr<ManualScoringPanel> panel;
 
     Fixture()
     {
-        program.RunStartupSequence();
-        add(core::Cont, contestKey, {{ContField::Title, "District Livestock"}});
         add(core::Clas, placing,
             {{ClasField::Type, "1"},
              {ClasField::TypeCopy, "1"},
@@ -60,20 +53,11 @@ struct Fixture
         add(core::Team, contestKey + "JI601",
             {{TeamField::memberName(1), "Ben Carver"}, {TeamField::assignedGroup(1), "B7-601a"}});
         add(core::Team, contestKey + "JI602", {{TeamField::memberName(1), "Zed Abbott"}});
-        ReadContest(data, contestKey, contest);
-        contest.key = contestKey;
-        contest.selected = true;
-        contest.presence = ReadContestPresence(data, contestKey);
+        select();
         panel = std::make_unique<ManualScoringPanel>(program, contest);
         panel->open();
         if (!showActive(panel.get())) qFatal("panel not active");
         env.dialogs.clear();
-    }
-    void add(int table, const QString& key, std::initializer_list<std::pair<int, QString>> fields = {})
-    {
-        data.AddRecord(table, key);
-        for (const auto& [f, value] : fields)
-            data.WriteField(table, f, value);
     }
     QString read(const QString& key, int f)
     {
