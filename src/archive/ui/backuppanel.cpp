@@ -117,10 +117,7 @@ BackupPanel::BackupPanel(core::Program& program, QWidget* parent) : QWidget(pare
 void BackupPanel::open()
 {
     setAllSections(true);
-    m_destinationGroup->setExclusive(false);
-    for (int c = 1; c <= 4; ++c)
-        m_destinationButtons[std::size_t(c)]->setChecked(false);
-    m_destinationGroup->setExclusive(true);
+    core::UncheckAll(m_destinationGroup);
     m_choice = 0;
     m_backup->setEnabled(false);
     hideFiles();

@@ -112,10 +112,7 @@ void RestorePanel::open()
     m_gauge->setValue(0);
     m_progressLabel->setText(QStringLiteral("Progress..."));
     m_corrupt->clear();
-    m_locationGroup->setExclusive(false);
-    for (int c = 1; c <= 4; ++c)
-        m_locationButtons[std::size_t(c)]->setChecked(false);
-    m_locationGroup->setExclusive(true);
+    core::UncheckAll(m_locationGroup);
     m_destinations = destinations(m_program.parameters(), m_program.paths().stateFolder());
     for (int c = 1; c <= 4; ++c)
         m_locationButtons[std::size_t(c)]->setText(m_destinations[std::size_t(c)].caption);

@@ -1,5 +1,7 @@
 #include "core/ui/panelparts.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +24,15 @@ QLabel* PanelHeading(const QString& text, QWidget* parent)
     font.setPointSizeF(font.pointSizeF() * 1.4);
     label->setFont(font);
     return label;
+}
+
+void UncheckAll(QButtonGroup* group)
+{
+    const bool exclusive = group->exclusive();
+    group->setExclusive(false);
+    for (QAbstractButton* b : group->buttons())
+        b->setChecked(false);
+    group->setExclusive(exclusive);
 }
 
 QFont ColumnListFont()

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QButtonGroup;
 class QFont;
 class QLabel;
 class QPushButton;
@@ -14,6 +15,9 @@ QPushButton* NamedButton(const QString& text, const QString& objectName, QWidget
 
 // The bold heading at the top of a panel (object name "heading").
 QLabel* PanelHeading(const QString& text, QWidget* parent);
+
+// Unchecks every button of an exclusive group (Qt keeps one checked otherwise).
+void UncheckAll(QButtonGroup* group);
 
 // The fixed-width font of lists whose lines are laid out in columns of characters.
 QFont ColumnListFont();

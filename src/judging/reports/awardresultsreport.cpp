@@ -33,6 +33,8 @@ private:
     void ensureRoom(int lines);
     void teamRows(int rank, const RankedUnit& unit);
     void individualRow(int rank, const RankedUnit& unit);
+    // The scoring total in bold and the three tie-breaker totals, on the counter's line.
+    void totals(const RankedUnit& unit);
 
     ReportContext& m_context;
     ReportFrame m_frame;
@@ -167,13 +169,18 @@ void AwardResultsReport::teamRows(int rank, const RankedUnit& unit)
         m_grid.setLine(m_grid.line() + 1);
     }
     ensureRoom(1);
+    totals(unit);
+    m_grid.setLine(m_grid.line() + 2);
+}
+
+void AwardResultsReport::totals(const RankedUnit& unit)
+{
     m_grid.setFont(10, true);
     m_grid.printRight(52, QString::number(unit.totals[0]));
     m_frame.bodyFont();
     m_grid.printRight(60, QString::number(unit.totals[1]));
     m_grid.printRight(65, QString::number(unit.totals[2]));
     m_grid.printRight(70, QString::number(unit.totals[3]));
-    m_grid.setLine(m_grid.line() + 2);
 }
 
 void AwardResultsReport::individualRow(int rank, const RankedUnit& unit)
@@ -197,12 +204,7 @@ void AwardResultsReport::individualRow(int rank, const RankedUnit& unit)
     m_grid.print(8, (m_position <= 7 ? levelCode + QStringLiteral("  ") : QStringLiteral("     ")) + entryNumber + letter);
     m_grid.print(18, name);
     m_grid.print(38, county);
-    m_grid.setFont(10, true);
-    m_grid.printRight(52, QString::number(unit.totals[0]));
-    m_frame.bodyFont();
-    m_grid.printRight(60, QString::number(unit.totals[1]));
-    m_grid.printRight(65, QString::number(unit.totals[2]));
-    m_grid.printRight(70, QString::number(unit.totals[3]));
+    totals(unit);
     m_grid.setLine(m_grid.line() + 1);
 }
 

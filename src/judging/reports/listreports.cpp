@@ -5,6 +5,7 @@
 #include "core/datamaster.h"
 #include "judging/fields.h"
 #include "judging/identifiers.h"
+#include "judging/results.h"
 
 #include <algorithm>
 #include <array>
@@ -212,11 +213,8 @@ void PrintMissingScoreList(ReportContext& context)
         onePage(frame, QStringLiteral("Missing Score List..."),
                 {{0, "Class Num"}, {10, "Type"}, {20, "Contestant Number - Name"}});
     });
-    QStringList classes;
-    for (bool found = data.FindPrefix(core::Clas, context.contestKey, ContestKeyLength, true); found;
-         found = data.FindPrefix(core::Clas, context.contestKey, ContestKeyLength, false))
-        classes << data.CurrentKey(core::Clas).mid(ContestKeyLength, 3);
-    std::sort(classes.begin(), classes.end(), [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+    // Class numbers are three digits, so key order is number order.
+    const QStringList classes = ExpandClassList(data, context.contestKey, QStringLiteral("ALL"));
 
     struct Member
     {

@@ -214,10 +214,7 @@ void AwardsPanel::open()
     m_awardKey = m_contest.key;
     m_keyBox->setText(m_awardKey);
     emptyBoxes();
-    m_types->setExclusive(false);
-    for (QAbstractButton* b : m_types->buttons())
-        b->setChecked(false);
-    m_types->setExclusive(true);
+    core::UncheckAll(m_types);
     for (QRadioButton* b : m_high)
         b->setChecked(true);
     m_listMode = 1;

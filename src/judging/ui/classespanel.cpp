@@ -296,12 +296,8 @@ QString ClassesPanel::classKey() const
 
 void ClassesPanel::clearChoices()
 {
-    for (QButtonGroup* g : {m_typeButtons, m_placingButtons}) {
-        g->setExclusive(false);
-        for (QAbstractButton* b : g->buttons())
-            b->setChecked(false);
-        g->setExclusive(true);
-    }
+    for (QButtonGroup* g : {m_typeButtons, m_placingButtons})
+        core::UncheckAll(g);
     for (QLineEdit* cut : m_cuts)
         cut->clear();
 }

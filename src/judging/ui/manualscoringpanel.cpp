@@ -348,12 +348,9 @@ void ManualScoringPanel::setLettersEnabled(bool enabled)
 
 void ManualScoringPanel::clearSorts(bool enabled)
 {
-    m_sortButtons->setExclusive(false);
-    for (QAbstractButton* b : m_sortButtons->buttons()) {
-        b->setChecked(false);
+    core::UncheckAll(m_sortButtons);
+    for (QAbstractButton* b : m_sortButtons->buttons())
         b->setEnabled(enabled);
-    }
-    m_sortButtons->setExclusive(true);
 }
 
 void ManualScoringPanel::lineClicked(QListWidgetItem* item)

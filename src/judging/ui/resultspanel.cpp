@@ -48,13 +48,6 @@ QListWidget* choiceList(const QString& name, QWidget* parent)
     return list;
 }
 
-void uncheckAll(QButtonGroup* group)
-{
-    group->setExclusive(false);
-    for (QAbstractButton* b : group->buttons())
-        b->setChecked(false);
-    group->setExclusive(true);
-}
 
 } // namespace
 
@@ -263,7 +256,7 @@ void ResultsPanel::open()
 {
     m_header->setText(m_contest.key + QStringLiteral("   ") + m_contest.title);
     m_format = 0;
-    uncheckAll(m_formats);
+    core::UncheckAll(m_formats);
     showList(ListMode::Nothing);
 }
 
@@ -300,7 +293,7 @@ void ResultsPanel::showList(ListMode mode)
                        static_cast<QWidget*>(m_none), static_cast<QWidget*>(m_all)})
         w->setVisible(listed);
     m_classNote->setVisible(mode == ListMode::Classes);
-    uncheckAll(m_modeButtons);
+    core::UncheckAll(m_modeButtons);
     for (QWidget* w : {static_cast<QWidget*>(m_countyCaption), static_cast<QWidget*>(m_counties),
                        static_cast<QWidget*>(m_countyNone), static_cast<QWidget*>(m_countyAll)})
         w->hide();

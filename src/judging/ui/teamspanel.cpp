@@ -34,14 +34,6 @@ QLabel* note(const QString& text, QWidget* parent)
     return l;
 }
 
-// Unchecks every button of an exclusive group.
-void uncheckAll(QButtonGroup* group)
-{
-    group->setExclusive(false);
-    for (QAbstractButton* b : group->buttons())
-        b->setChecked(false);
-    group->setExclusive(true);
-}
 } // namespace
 
 QString TeamsPanel::needNumberMessage()
@@ -318,7 +310,7 @@ void TeamsPanel::open()
     m_pendingGroupRow = 0;
     m_header->setText(QStringLiteral("Contest:  ") + m_contest.key + QStringLiteral("   ") + m_contest.title);
     m_level = 0;
-    uncheckAll(m_levelGroup);
+    core::UncheckAll(m_levelGroup);
     m_teamKey->setText(m_contest.key);
     m_membersPerTeam->setText(QString::number(members()));
     emptyEntryBoxes();
@@ -383,7 +375,7 @@ void TeamsPanel::emptyRows()
         Row& row = m_rows[std::size_t(k)];
         row.name->clear();
         row.group->clear();
-        uncheckAll(row.levels);
+        core::UncheckAll(row.levels);
     }
     clearDeleteButtons();
     m_currentRow = 1;
@@ -414,7 +406,7 @@ void TeamsPanel::setRowLevel(int k, int level)
     if (level >= 1 && level <= 3)
         row.levelButtons[std::size_t(level)]->setChecked(true);
     else
-        uncheckAll(row.levels);
+        core::UncheckAll(row.levels);
 }
 
 int TeamsPanel::rowLevel(int k) const
@@ -755,7 +747,7 @@ bool TeamsPanel::save(bool leaving)
 
 void TeamsPanel::clearDeleteButtons()
 {
-    uncheckAll(m_deleteGroup);
+    core::UncheckAll(m_deleteGroup);
     m_selectedRow = 0;
 }
 
@@ -780,7 +772,7 @@ void TeamsPanel::deleteMember()
     {
         core::LeaveCheck::Pause pause;
         m_rows[std::size_t(k)].name->clear();
-        uncheckAll(m_rows[std::size_t(k)].levels);
+        core::UncheckAll(m_rows[std::size_t(k)].levels);
     }
     if (teamKey().size() == TeamKeyLength)
         DeleteEntryScores(m_program.data(), m_contest.key, LevelCode(m_level), entryNumberOfKey(), k);
