@@ -7,6 +7,7 @@
 #include "judging/ui/contestcodespanel.h"
 #include "judging/ui/contestspanel.h"
 #include "judging/ui/manualscoringpanel.h"
+#include "judging/ui/resultspanel.h"
 #include "judging/ui/judgingwindow.h"
 #include "judging/ui/teamspanel.h"
 #include "panelkit.h"
@@ -336,8 +337,7 @@ void TestContestPanels::selectionShowsValuesAndCounts()
     QCOMPARE(c.setup.fullRandomGroups, 2);
     QCOMPARE(c.classCount, 1);
     QVERIFY(child<QPushButton>(p, QStringLiteral("deleteContest"))->isEnabled());
-    // Reports are not wired yet.
-    QVERIFY(!child<QPushButton>(p, QStringLiteral("printParameters"))->isEnabled());
+    QVERIFY(child<QPushButton>(p, QStringLiteral("printParameters"))->isEnabled());
     QCOMPARE(f.program.currentContestKey, today);
 }
 
@@ -389,12 +389,14 @@ void TestContestPanels::laterScreensSaySo()
     f.add(core::Scor, today + QStringLiteral("001ST101a"));
     f.select(today);
     f.env.dialogs.clear();
-    for (const char* name : {"groupsItem", "designCardsItem", "printCardsItem", "scanCardsItem", "resultsItem"})
+    for (const char* name : {"groupsItem", "designCardsItem", "printCardsItem", "scanCardsItem"})
         f.item(name)->trigger();
-    QCOMPARE(f.env.dialogs.shown.size(), 5);
+    QCOMPARE(f.env.dialogs.shown.size(), 4);
     QCOMPARE(f.env.dialogs.shown.first().kind, Dialogs::Kind::Information);
     QCOMPARE(f.env.dialogs.texts().first(), JudgingWindow::laterScreenMessage(QStringLiteral("Groups")));
-    QCOMPARE(f.env.dialogs.texts().last(), QStringLiteral("The Results screen comes in a later version of this build."));
+    QCOMPARE(f.env.dialogs.texts().last(), QStringLiteral("The Scan Score Cards screen comes in a later version of this build."));
+    f.item("resultsItem")->trigger();
+    QCOMPARE(f.window->panels()->currentWidget(), static_cast<QWidget*>(f.window->resultsPanel()));
 
     f.item("teamsItem")->trigger();
     QCOMPARE(f.window->panels()->currentWidget(), static_cast<QWidget*>(f.window->teamsPanel()));

@@ -63,8 +63,9 @@ private slots:
         const pdftools::Result check = pdftools::check(file);
         QVERIFY2(check.ok, check.output.constData());
         const pdftools::Result text = pdftools::run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
-        const QString page = QString::fromUtf8(text.output);
-        QVERIFY2(page.contains(QStringLiteral("Contest LS121026 [District Livestock] ST Award 001  Senior Teams  Results...")),
+        // pdftotext lays the words out again, so blanks are compared as one.
+        const QString page = QString::fromUtf8(text.output).simplified();
+        QVERIFY2(page.contains(QStringLiteral("Contest LS121026 [District Livestock] ST Award 001 Senior Teams Results...")),
                  text.output.constData());
         QVERIFY(page.contains(QStringLiteral("Adams County")));
         // Team 101: 94 + 89 + 85 = 268 with Cal Cole (65) dropped, tie-breaker 40 + 44 + 41 = 125;

@@ -12,6 +12,8 @@
 #include "judging/ui/contestspanel.h"
 #include "judging/ui/judgingwindow.h"
 #include "judging/ui/manualscoringpanel.h"
+#include "judging/ui/resultspanel.h"
+#include "judging/ui/screenreviewpanel.h"
 #include "judging/ui/teamspanel.h"
 
 #include <QAbstractButton>
@@ -213,4 +215,20 @@ void AddJudgingDemo(core::Screens& screens)
     AwardsPanel* awards = window->awardsPanel();
     awards->open();
     clickLine(awards->findChild<QListWidget*>(QStringLiteral("mainList")), QStringLiteral("LS121026ST001"));
+
+    ResultsPanel* results = window->resultsPanel();
+    results->open();
+    results->findChild<QAbstractButton*>(QStringLiteral("listClasses"))->click();
+    results->findChild<QAbstractButton*>(QStringLiteral("selectionAll"))->click();
+    results->findChild<QAbstractButton*>(QStringLiteral("byCounty"))->click();
+    results->findChild<QAbstractButton*>(QStringLiteral("countyAll"))->click();
+
+    ReportSelections review;
+    const QStringList reviewed{QStringLiteral("001"), QStringLiteral("002"), QStringLiteral("003"), QStringLiteral("004")};
+    for (const QString& number : reviewed) {
+        program.data().FindRecord(core::Clas, ClassKey(QStringLiteral("LS121026"), number));
+        review.classes.push_back({ClassKey(QStringLiteral("LS121026"), number),
+                                  program.data().ReadField(core::Clas, ClasField::Title)});
+    }
+    window->screenReviewPanel()->review(review, false);
 }

@@ -19,6 +19,7 @@
 #include <QTextStream>
 
 void saveOutputWindows(core::Screens& screens, const QString& dir, QTextStream& out);
+void saveReportPages(core::Screens& screens, const QString& dir, QTextStream& out); // reportshots.cpp
 
 namespace {
 
@@ -94,6 +95,7 @@ int main(int argc, char** argv)
         window->showPicture();
     }
     saveOutputWindows(screens, dir, out);
+    saveReportPages(screens, dir, out);
     program.closing = true;
     screens.ShowScreen({core::MainScreen});
     return 0;

@@ -7,7 +7,14 @@
 #include "judging/ui/contestcodespanel.h"
 #include "judging/ui/contestspanel.h"
 #include "judging/ui/manualscoringpanel.h"
+#include "judging/ui/resultspanel.h"
+#include "judging/ui/screenreviewpanel.h"
+#include "judging/ui/teamprintpanel.h"
 #include "judging/ui/teamspanel.h"
+#include "judging/reports/judgingreports.h"
+#include "output/outputdestination.h"
+#include "output/ui/outputdestinationwindow.h"
+#include "platform/busycursor.h"
 #include "platform/dialogs.h"
 
 #include <QHideEvent>
@@ -34,6 +41,36 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
     addPanel(m_manual, QStringLiteral("manualScoringPanel"));
     m_awards = new AwardsPanel(program(), m_contest);
     addPanel(m_awards, QStringLiteral("awardsPanel"));
+    m_results = new ResultsPanel(program(), m_contest);
+    addPanel(m_results, QStringLiteral("resultsPanel"));
+    m_review = new ScreenReviewPanel(program(), m_contest);
+    addPanel(m_review, QStringLiteral("screenReviewPanel"));
+    m_teamPrint = new TeamPrintPanel(program(), m_contest);
+    addPanel(m_teamPrint, QStringLiteral("teamPrintPanel"));
+
+    const ReportStarter starter = [this](int kind, const ReportSelections& selections) {
+        startReport(kind, selections);
+    };
+    m_classes->setReportStarter(starter);
+    m_awards->setReportStarter(starter);
+    m_manual->setReportStarter(starter);
+    m_results->setReportStarter(starter);
+    m_teamPrint->setReportStarter(starter);
+    m_contests->setPrintParameters([this] { startReport(ReportKind::ContestParameters, {}); });
+    m_teams->setPrintTeamList([this] {
+        if (!leaveShownPanel())
+            return;
+        m_teamPrint->open();
+        showPanel(m_teamPrint);
+    });
+    connect(m_teamPrint, &TeamPrintPanel::returnRequested, this, [this] { showPanel(m_teams); });
+    m_results->setReviewStarter([this](const ReportSelections& selections, bool byCounty) {
+        m_review->review(selections, byCounty);
+        showPanel(m_review);
+    });
+    connect(m_review, &ScreenReviewPanel::returnRequested, this, [this] { showPanel(m_results); });
+    connect(m_results, &ResultsPanel::exitRequested, this, &JudgingWindow::showPicture);
+    program().onJudgingReport = [this](int kind) { runReport(kind); };
 
     QMenuBar* bar = menuBar();
     QMenu* support = bar->addMenu(QStringLiteral("Support Data"));
@@ -90,7 +127,13 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
                  QStringLiteral("Print Score Cards"));
     addLaterItem(m_scannerMenu, QStringLiteral("Scan Score Cards"), QStringLiteral("scanCardsItem"),
                  QStringLiteral("Scan Score Cards"));
-    m_resultsItem = addLaterItem(nullptr, QStringLiteral("Results"), QStringLiteral("resultsItem"), QStringLiteral("Results"));
+    m_resultsItem = addItem(nullptr, QStringLiteral("Results"), QStringLiteral("resultsItem"));
+    connect(m_resultsItem, &QAction::triggered, this, [this] {
+        if (!leaveShownPanel())
+            return;
+        m_results->open();
+        showPanel(m_results);
+    });
 
     connect(m_contests, &ContestsPanel::contestChanged, this, &JudgingWindow::contestChanged);
     connect(m_teams, &TeamsPanel::contestChanged, this, &JudgingWindow::contestChanged);
@@ -104,6 +147,27 @@ JudgingWindow::JudgingWindow(core::Screens& screens)
     connect(m_contests, &ContestsPanel::exitRequested, this, &JudgingWindow::showPicture);
     connect(m_teams, &TeamsPanel::exitRequested, this, &JudgingWindow::showPicture);
     contestChanged();
+}
+
+JudgingWindow::~JudgingWindow()
+{
+    program().onJudgingReport = nullptr;
+}
+
+void JudgingWindow::startReport(int kind, const ReportSelections& selections)
+{
+    m_reportSelections = selections;
+    output::ShowOutputDestination(screens(), kind);
+}
+
+void JudgingWindow::runReport(int kind)
+{
+    {
+        platform::BusyCursor busy;
+        PrintJudgingReport(program().data(), m_contest.key, kind, m_reportSelections);
+    }
+    output::OpenPdfPrinterOutput(program());
+    program().pendingReportKind = 0;
 }
 
 QString JudgingWindow::laterScreenMessage(const QString& screen)

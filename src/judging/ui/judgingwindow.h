@@ -2,6 +2,7 @@
 
 #include "core/ui/workwindow.h"
 #include "judging/contest.h"
+#include "judging/reports/reportframe.h"
 
 #include <QString>
 
@@ -15,6 +16,9 @@ class ClassesPanel;
 class ContestCodesPanel;
 class ManualScoringPanel;
 class ContestsPanel;
+class ResultsPanel;
+class ScreenReviewPanel;
+class TeamPrintPanel;
 class TeamsPanel;
 
 // The judging contests window: contest codes, contests, entries, classes, scores, awards, reports.
@@ -25,6 +29,7 @@ class JudgingWindow : public core::WorkWindow
     Q_OBJECT
 public:
     explicit JudgingWindow(core::Screens& screens);
+    ~JudgingWindow() override;
 
     SelectedContest& contest() { return m_contest; }
     ContestCodesPanel* contestCodesPanel() const { return m_codes; }
@@ -33,6 +38,15 @@ public:
     ClassesPanel* classesPanel() const { return m_classes; }
     ManualScoringPanel* manualScoringPanel() const { return m_manual; }
     AwardsPanel* awardsPanel() const { return m_awards; }
+    ResultsPanel* resultsPanel() const { return m_results; }
+    ScreenReviewPanel* screenReviewPanel() const { return m_review; }
+    TeamPrintPanel* teamPrintPanel() const { return m_teamPrint; }
+
+    // A screen's print button: keeps what the screen chose and asks for the destination, which
+    // then runs the report.
+    void startReport(int kind, const ReportSelections& selections);
+    // The destination was chosen: prints the pending report on the selected printer.
+    void runReport(int kind);
 
     // The message a menu item of a screen not built yet shows.
     static QString laterScreenMessage(const QString& screen);
@@ -57,6 +71,10 @@ private:
     ClassesPanel* m_classes;
     ManualScoringPanel* m_manual;
     AwardsPanel* m_awards;
+    ResultsPanel* m_results;
+    ScreenReviewPanel* m_review;
+    TeamPrintPanel* m_teamPrint;
+    ReportSelections m_reportSelections;
     QAction* m_teamsItem = nullptr;
     QAction* m_groupsItem = nullptr;
     QAction* m_classesItem = nullptr;
