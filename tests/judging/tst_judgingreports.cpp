@@ -9,9 +9,12 @@
 #include "output/ui/outputdestinationwindow.h"
 #include "panelkit.h"
 #include "platform/printer.h"
+#include "platform/printerrecorder.h"
 #include "platform/shellopen.h"
 
+#include <QAction>
 #include <QListWidget>
+#include <QStackedWidget>
 #include <QtTest>
 
 using namespace judging;
@@ -22,6 +25,67 @@ class TestJudgingReports : public QObject
 {
     Q_OBJECT
 private slots:
+    // Every print button of the judging window asks for the destination and prints its report.
+    void printButtons_data()
+    {
+        QTest::addColumn<QString>("menuItem");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("contest parameters") << "contestsItem"
+                                            << QStringList{"listContests", "contestList=LS121026", "printParameters"} << int(ReportKind::ContestParameters);
+        QTest::newRow("team list") << "teamsItem" << QStringList{"printTeamList", "allButton", "printTeamList"}
+                                   << int(ReportKind::TeamList);
+        QTest::newRow("class list") << "classesItem" << QStringList{"printClassList"} << int(ReportKind::ClassList);
+        QTest::newRow("award list") << "awardsItem" << QStringList{"printAwardList"} << int(ReportKind::AwardList);
+        QTest::newRow("score list") << "manualScoringItem" << QStringList{"printScoreList"} << int(ReportKind::ScoreList);
+        QTest::newRow("missing score list") << "manualScoringItem" << QStringList{"printMissingList"}
+                                            << int(ReportKind::MissingScoreList);
+        QTest::newRow("class list of the results") << "resultsItem" << QStringList{"printClassList"} << int(ReportKind::ClassList);
+        QTest::newRow("class results") << "resultsItem"
+                                       << QStringList{"listClasses", "selectionAll", "allContestants", "processToPrinter"}
+                                       << int(ReportKind::ClassResults);
+    }
+
+    void printButtons()
+    {
+        QFETCH(QString, menuItem);
+        QFETCH(QStringList, clicks);
+        QFETCH(int, kind);
+        judgingtest::ContestFixture f;
+        f.addClass(1, QStringLiteral("Market Steers"));
+        f.addEntry(1, 1, QStringLiteral("Adams County"), {"Ann Adams"});
+        f.addScore(1, QStringLiteral("101a"), QStringLiteral("A"), 50);
+        f.addAward(QStringLiteral("ST"), QStringLiteral("001"), QStringLiteral("Senior Teams"), QStringLiteral("ALL"));
+        f.select();
+        platform::PrinterRecorder printer;
+        core::Screens screens(f.program);
+        output::OutputDestinationWindow destination(screens);
+        screens.add(core::OutputScreen, &destination);
+        output::FindPdfPrinter(f.program);
+        JudgingWindow window(screens);
+        window.contest() = f.contest;
+        window.contestChanged();
+        QAction* item = window.findChild<QAction*>(menuItem);
+        QVERIFY(item && item->isEnabled());
+        item->trigger();
+        QWidget* panel = window.panels()->currentWidget();
+        // A button by name, or "list=text" for the line of a list that starts with the text.
+        for (const QString& name : clicks) {
+            panel = window.panels()->currentWidget();
+            if (name.contains(QLatin1Char('=')))
+                QVERIFY(clickLine(child<QListWidget>(panel, name.section(QLatin1Char('='), 0, 0)),
+                                  name.section(QLatin1Char('='), 1)));
+            else
+                click(panel, name);
+        }
+        QVERIFY(destination.isVisible());
+        QTest::mouseClick(destination.printerButton(), Qt::LeftButton);
+        QCOMPARE(printer.documents.size(), 1);
+        QCOMPARE(printer.documents.first().title, ReportJobTitle(kind));
+        QVERIFY(printer.documents.first().ended);
+        QVERIFY(platform::ShellOpen::recorded().isEmpty()); // paper, not the PDF viewer
+    }
+
     void awardResultsToPdf()
     {
         judgingtest::ContestFixture f(4, 3);

@@ -129,7 +129,7 @@ void TestTeamsPanel::openingAndLevels()
     QCOMPARE(box(f.p(), QStringLiteral("teamKey"))->text(), contestKey);
     QVERIFY(f.name(1)->isHidden());
     QVERIFY(!f.button("saveEntry")->isEnabled());
-    QVERIFY(!f.button("printTeamList")->isEnabled()); // reports are not wired yet
+    QVERIFY(!f.button("printTeamList")->isEnabled()); // until the window gives it its report
     QVERIFY(!f.right()->isHidden());
     QVERIFY(f.possible()->isHidden());
 
