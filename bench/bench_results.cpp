@@ -4,7 +4,9 @@
 #include "core/datamaster.h"
 #include "core/program.h"
 #include "judging/fields.h"
+#include "judging/awards.h"
 #include "judging/identifiers.h"
+#include "judging/results.h"
 #include "judging/reports/judgingreports.h"
 #include "platform/printerdevice.h"
 #include "platform/printerrecorder.h"
@@ -103,6 +105,23 @@ StateContest& contest()
     static StateContest c;
     return c;
 }
+
+// Processing and ranking alone, without drawing.
+void BM_ProcessAndRank(benchmark::State& state)
+{
+    StateContest& c = contest();
+    for (auto _ : state) {
+        c.data.DeleteAllRecords(core::Calc, false);
+        const ContestScores scores(c.data, contestKey);
+        for (const AwardChoice& choice : c.selections.awards) {
+            Award award;
+            ReadAward(c.data, choice.key, award);
+            ProcessAward(c.data, contestKey, award, &scores);
+            benchmark::DoNotOptimize(RankAward(c.data, contestKey, award));
+        }
+    }
+}
+BENCHMARK(BM_ProcessAndRank)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
 void BM_AwardResultsRecorded(benchmark::State& state)
 {

@@ -184,6 +184,11 @@ void DataMaster::MergeRecord(int t, const QString& key, const std::vector<std::p
     table(t).mergeRecord(key, fields);
 }
 
+std::vector<std::pair<QString, QString>> DataMaster::ReadFieldByPrefix(int t, const QString& prefix, int field)
+{
+    return table(t).fieldByPrefix(prefix, field);
+}
+
 void DataMaster::DeleteRecord(int t, const QString& key)
 {
     if (FindRecord(t, key))

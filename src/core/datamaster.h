@@ -78,6 +78,9 @@ public:
     void AddRecord(int table, const QString& key);
     // AddRecord followed by WriteField of each (field, text), in one step (bulk restore).
     void MergeRecord(int table, const QString& key, const std::vector<std::pair<int, QString>>& fields);
+    // Key and one field of every record whose key starts with the prefix, in key order (bulk
+    // reading); the current record stays as it is.
+    std::vector<std::pair<QString, QString>> ReadFieldByPrefix(int table, const QString& prefix, int field);
     void DeleteRecord(int table, const QString& key);
     void BeginScan(int table);
     bool GetNextRec(int table);

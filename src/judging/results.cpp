@@ -6,6 +6,7 @@
 #include "judging/identifiers.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace judging {
 
@@ -80,13 +81,32 @@ TeamTotal TeamTotalOf(const std::array<qint64, 20>& totals, int judged, int maxM
     return result;
 }
 
+ContestScores::ContestScores(core::DataMaster& data, const QString& contestKey)
+{
+    const auto rows = data.ReadFieldByPrefix(core::Scor, contestKey, ScorField::Score);
+    m_scores.reserve(qsizetype(rows.size()));
+    for (const auto& [key, score] : rows)
+        m_scores.insert(key.mid(ContestKeyLength), score.trimmed().toLongLong());
+}
+
+qint64 ContestScores::total(const QStringList& classNumbers, const QString& levelCode,
+                            const QString& contestantNumber) const
+{
+    qint64 total = 0;
+    const QString member = levelCode + contestantNumber;
+    for (const QString& number : classNumbers)
+        total += m_scores.value(number + member);
+    return total;
+}
+
 namespace {
 
 struct Unit
 {
     QString levelCode;
     QString entryNumber;
-    int member = 0; // 0 for a team
+    int member = 0;                 // 0 for a team
+    std::array<bool, 20> named{};   // team units: the positions 1..M with a name
 };
 
 std::vector<Unit> UnitsOf(core::DataMaster& data, const QString& contestKey, int position, bool team,
@@ -111,7 +131,11 @@ std::vector<Unit> UnitsOf(core::DataMaster& data, const QString& contestKey, int
             if (!data.FindRecord(core::Team, TeamKey(contestKey, code, entry)))
                 continue;
             if (team) {
-                units.push_back({code, entry, 0});
+                Unit unit{code, entry, 0, {}};
+                for (int k = 1; k <= maxMembers; ++k)
+                    unit.named[static_cast<std::size_t>(k - 1)] =
+                        !data.ReadField(core::Team, TeamField::memberName(k)).trimmed().isEmpty();
+                units.push_back(unit);
                 continue;
             }
             for (int k = 1; k <= std::min(maxMembers, MaxMembers); ++k) {
@@ -121,7 +145,7 @@ std::vector<Unit> UnitsOf(core::DataMaster& data, const QString& contestKey, int
                 if ((position == 8 && button != SeniorMember) || (position == 9 && button != IntermediateMember) ||
                     (position == 10 && button != JuniorMember))
                     continue;
-                units.push_back({code, entry, k});
+                units.push_back({code, entry, k, {}});
             }
         }
     }
@@ -130,7 +154,7 @@ std::vector<Unit> UnitsOf(core::DataMaster& data, const QString& contestKey, int
 
 } // namespace
 
-void ProcessAward(core::DataMaster& data, const QString& contestKey, const Award& award)
+void ProcessAward(core::DataMaster& data, const QString& contestKey, const Award& award, const ContestScores* scores)
 {
     const int position = static_cast<int>(AwardTypesProcessingOrder().indexOf(award.type)) + 1;
     if (position < 1)
@@ -140,44 +164,46 @@ void ProcessAward(core::DataMaster& data, const QString& contestKey, const Award
         return;
     const int maxMembers = std::clamp(data.ReadField(core::Cont, ContField::MaxMembers).trimmed().toInt(), 0, MaxMembers);
     const int judged = data.ReadField(core::Cont, ContField::ScoresSaved).trimmed().toInt();
-    const std::vector<Unit> units = UnitsOf(data, contestKey, position, team, maxMembers);
-    std::vector<int> dropped(units.size(), 0);
-    for (int list = 1; list <= 4; ++list) {
-        const QStringList classes = ExpandClassList(data, contestKey, award.classes[static_cast<std::size_t>(list - 1)]);
-        for (std::size_t u = 0; u < units.size(); ++u) {
-            const Unit& unit = units[u];
-            const QString key = CalcKey(contestKey, award.number, unit.levelCode, unit.entryNumber,
-                                        unit.member ? MemberLetter(unit.member) : QLatin1Char(' '));
-            if (!team) {
-                const qint64 total = ClassTotal(data, contestKey, classes, unit.levelCode,
-                                                ContestantNumber(unit.entryNumber, unit.member));
-                if (!data.FindRecord(core::Calc, key))
-                    data.AddRecord(core::Calc, key);
-                data.WriteField(core::Calc, list, QString::number(total));
-                continue;
-            }
-            data.FindRecord(core::Team, TeamKey(contestKey, unit.levelCode, unit.entryNumber));
-            std::array<bool, 20> named{};
-            for (int k = 1; k <= maxMembers; ++k)
-                named[static_cast<std::size_t>(k - 1)] = !data.ReadField(core::Team, TeamField::memberName(k)).trimmed().isEmpty();
+    std::optional<ContestScores> read;
+    if (!scores)
+        scores = &read.emplace(data, contestKey);
+    std::array<QStringList, 4> classes;
+    for (std::size_t k = 0; k < 4; ++k)
+        classes[k] = ExpandClassList(data, contestKey, award.classes[k]);
+
+    core::DataMaster::Batch batch(data);
+    for (const Unit& unit : UnitsOf(data, contestKey, position, team, maxMembers)) {
+        const QString key = CalcKey(contestKey, award.number, unit.levelCode, unit.entryNumber,
+                                    unit.member ? MemberLetter(unit.member) : QLatin1Char(' '));
+        std::vector<std::pair<int, QString>> fields;
+        if (!team) {
+            for (int list = 1; list <= 4; ++list)
+                fields.emplace_back(list, QString::number(scores->total(classes[std::size_t(list - 1)], unit.levelCode,
+                                                                         ContestantNumber(unit.entryNumber, unit.member))));
+            data.MergeRecord(core::Calc, key, fields);
+            continue;
+        }
+        // The member left out of the scoring total is left out of the tie-breakers too.
+        int dropped = 0;
+        for (int list = 1; list <= 4; ++list) {
             std::array<qint64, 20> totals{};
             for (int k = 1; k <= maxMembers; ++k)
-                if (named[static_cast<std::size_t>(k - 1)])
-                    totals[static_cast<std::size_t>(k - 1)] =
-                        ClassTotal(data, contestKey, classes, unit.levelCode, ContestantNumber(unit.entryNumber, k));
-            if (list > 1 && dropped[u] > 0)
-                totals[static_cast<std::size_t>(dropped[u] - 1)] = 0;
+                if (unit.named[static_cast<std::size_t>(k - 1)])
+                    totals[static_cast<std::size_t>(k - 1)] = scores->total(
+                        classes[std::size_t(list - 1)], unit.levelCode, ContestantNumber(unit.entryNumber, k));
+            if (list > 1 && dropped > 0)
+                totals[static_cast<std::size_t>(dropped - 1)] = 0;
             const TeamTotal result = TeamTotalOf(totals, judged, maxMembers);
-            if (!data.FindRecord(core::Calc, key))
-                data.AddRecord(core::Calc, key);
             if (list == 1) {
-                dropped[u] = result.dropped;
+                dropped = result.dropped;
                 for (int k = 1; k <= MaxMembers; ++k)
-                    data.WriteField(core::Calc, CalcField::memberTotal(k), QString::number(totals[static_cast<std::size_t>(k - 1)]));
+                    fields.emplace_back(CalcField::memberTotal(k), QString::number(totals[static_cast<std::size_t>(k - 1)]));
             }
-            data.WriteField(core::Calc, list, QString::number(result.total));
+            fields.emplace_back(list, QString::number(result.total));
         }
+        data.MergeRecord(core::Calc, key, fields);
     }
+    batch.commit();
 }
 
 void OrderUnits(std::vector<RankedUnit>& units, const std::array<bool, 3>& high)

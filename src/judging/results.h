@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -37,8 +38,23 @@ struct TeamTotal
 };
 TeamTotal TeamTotalOf(const std::array<qint64, 20>& totals, int judged, int maxMembers);
 
-// Writes the Calc records of the award (type decides the units).
-void ProcessAward(core::DataMaster& data, const QString& contestKey, const Award& award);
+// The scores of one contest read at once, for runs that total many contestants over many
+// classes (award processing).
+class ContestScores
+{
+public:
+    ContestScores(core::DataMaster& data, const QString& contestKey);
+    // As ClassTotal, from what was read.
+    qint64 total(const QStringList& classNumbers, const QString& levelCode, const QString& contestantNumber) const;
+
+private:
+    QHash<QString, qint64> m_scores; // class number + level code + contestant number
+};
+
+// Writes the Calc records of the award (type decides the units). Reads the contest's scores
+// first unless they are given.
+void ProcessAward(core::DataMaster& data, const QString& contestKey, const Award& award,
+                  const ContestScores* scores = nullptr);
 
 struct RankedUnit
 {

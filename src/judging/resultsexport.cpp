@@ -83,7 +83,7 @@ QString ContestantText(const QString& levelCode, const QString& entryNumber, QCh
 }
 
 void WriteAward(ExportWriter& out, core::DataMaster& data, const QString& contestKey, const QString& contestTitle,
-                const Award& award, int ranks, int maxMembers)
+                const Award& award, int ranks, int maxMembers, const ContestScores& scores)
 {
     out.field(0, 0, QStringLiteral("Contest ") + contestKey + QStringLiteral(" [") + contestTitle +
                         QStringLiteral("] Award ") + award.number + QStringLiteral("  ") + award.name +
@@ -117,7 +117,7 @@ void WriteAward(ExportWriter& out, core::DataMaster& data, const QString& contes
     out.field(9, 0, QStringLiteral("Tie Breakers"));
     out.endLine();
 
-    ProcessAward(data, contestKey, award);
+    ProcessAward(data, contestKey, award, &scores);
     const std::vector<RankedUnit> ranked = RankAward(data, contestKey, award);
     const bool team = IsTeamAward(award.type);
     int n = 0;
@@ -226,6 +226,7 @@ QString ExportAwardResults(core::DataMaster& data, const QString& contestKey, Ex
     }
 
     ExportWriter out(format);
+    const ContestScores scores(data, contestKey);
     for (const QString& type : AwardTypesProcessingOrder())
         for (const AwardChoice& choice : awards) {
             if (!choice.key.startsWith(contestKey) || choice.key.mid(ContestKeyLength, 2) != type)
@@ -233,7 +234,7 @@ QString ExportAwardResults(core::DataMaster& data, const QString& contestKey, Ex
             Award award;
             if (!ReadAward(data, choice.key, award))
                 continue;
-            WriteAward(out, data, contestKey, contestTitle, award, ranks, maxMembers);
+            WriteAward(out, data, contestKey, contestTitle, award, ranks, maxMembers, scores);
         }
 
     if (file.write(out.bytes()) != out.bytes().size() || !file.commit())

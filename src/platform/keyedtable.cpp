@@ -376,6 +376,27 @@ void KeyedTable::mergeRecord(const QString& key, const std::vector<std::pair<int
     seek(key);
 }
 
+std::vector<std::pair<QString, QString>> KeyedTable::fieldByPrefix(const QString& prefix, int field)
+{
+    require();
+    if (field < 0 || field >= m_fields.size())
+        throw StorageError(QStringLiteral("Field index %1 out of range [%2].").arg(field).arg(m_path));
+    const QString k = quoted(m_fields[0]);
+    sqlite3_stmt* stmt = prepare(QStringLiteral("SELECT %1, %2 FROM %3 WHERE %1 >= ?1 AND %1 < ?2 ORDER BY %1")
+                                     .arg(k, quoted(m_fields[field]), quoted(m_sqlName)));
+    // Keys are compared as bytes; U+FFFF encodes above every character a key holds.
+    bindText(stmt, 1, prefix);
+    bindText(stmt, 2, prefix + QChar(0xFFFF));
+    std::vector<std::pair<QString, QString>> rows;
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+        rows.emplace_back(columnText(stmt, 0), columnText(stmt, 1));
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE)
+        fail(QStringLiteral("Table read error"));
+    return rows;
+}
+
 void KeyedTable::beginBatch()
 {
     require();

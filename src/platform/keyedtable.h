@@ -73,6 +73,9 @@ public:
     // when it is missing; fields not given keep their values (empty in a new record). The
     // record becomes current. `fields` holds (field index >= 1, text) pairs.
     void mergeRecord(const QString& key, const std::vector<std::pair<int, QString>>& fields);
+    // Key and one field of every record whose key starts with the prefix, in key order, in one
+    // query; the current record stays as it is.
+    std::vector<std::pair<QString, QString>> fieldByPrefix(const QString& prefix, int field);
 
     // Many changes in one transaction: they reach the file together at commitBatch (or at
     // close), not one by one. Used by bulk work such as a restore; the data folder is a

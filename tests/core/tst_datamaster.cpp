@@ -222,6 +222,23 @@ private slots:
         QVERIFY(!dm->FindPrefix(T, QStringLiteral("ZZZ"), 3, true));
     }
 
+    // One field of the prefix's records in key order; the neighbours and the cursor are left.
+    void readFieldByPrefix()
+    {
+        openWith({QStringLiteral("ABB9"), QStringLiteral("ABC77"), QStringLiteral("ABC01"), QStringLiteral("ABD00")});
+        for (const char* key : {"ABC01", "ABC77"}) {
+            dm->FindRecord(T, QString::fromLatin1(key));
+            dm->WriteField(T, 2, QString::fromLatin1(key).right(2));
+        }
+        dm->FindRecord(T, QStringLiteral("ABB9"));
+        const auto rows = dm->ReadFieldByPrefix(T, QStringLiteral("ABC"), 2);
+        QCOMPARE(rows.size(), std::size_t(2));
+        QCOMPARE(rows[0], std::make_pair(QStringLiteral("ABC01"), QStringLiteral("01")));
+        QCOMPARE(rows[1], std::make_pair(QStringLiteral("ABC77"), QStringLiteral("77")));
+        QCOMPARE(dm->CurrentKey(T), QStringLiteral("ABB9"));
+        QVERIFY(dm->ReadFieldByPrefix(T, QStringLiteral("ZZ"), 1).empty());
+    }
+
     void deleteByPrefixHasNoCap()
     {
         openWith({});

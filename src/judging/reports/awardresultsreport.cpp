@@ -50,6 +50,7 @@ void AwardResultsReport::run()
 {
     core::DataMaster& data = m_context.data;
     data.DeleteAllRecords(core::Calc, false);
+    const ContestScores scores(data, m_context.contestKey);
     if (data.FindRecord(core::Cont, m_context.contestKey))
         m_maxMembers = std::clamp(data.ReadField(core::Cont, ContField::MaxMembers).trimmed().toInt(), 0, MaxMembers);
     m_grid.onPageEnd = [this] { m_frame.footer(); };
@@ -65,7 +66,7 @@ void AwardResultsReport::run()
             Award award;
             if (!ReadAward(data, choice.key, award))
                 continue;
-            ProcessAward(data, m_context.contestKey, award);
+            ProcessAward(data, m_context.contestKey, award, &scores);
             const std::vector<RankedUnit> ranked = RankAward(data, m_context.contestKey, award);
 
             m_award = award;
