@@ -14,6 +14,7 @@
 #include "judging/ui/manualscoringpanel.h"
 #include "judging/ui/resultspanel.h"
 #include "judging/ui/screenreviewpanel.h"
+#include "judging/ui/teamprintpanel.h"
 #include "judging/ui/teamspanel.h"
 
 #include <QAbstractButton>
@@ -231,4 +232,9 @@ void AddJudgingDemo(core::Screens& screens)
                                   program.data().ReadField(core::Clas, ClasField::Title)});
     }
     window->screenReviewPanel()->review(review, false);
+
+    TeamPrintPanel* teamPrint = window->teamPrintPanel();
+    teamPrint->open();
+    clickLine(teamPrint->findChild<QListWidget*>(QStringLiteral("countyList")), QStringLiteral("ADA"));
+    clickLine(teamPrint->findChild<QListWidget*>(QStringLiteral("countyList")), QStringLiteral("BUF"));
 }

@@ -5,6 +5,7 @@
 #include "judging/entries.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -20,23 +21,32 @@ TeamPrintPanel::TeamPrintPanel(core::Program& program, SelectedContest& contest,
     m_counties = new QListWidget(this);
     m_counties->setObjectName(QStringLiteral("countyList"));
     m_counties->setSelectionMode(QAbstractItemView::MultiSelection);
-    m_counties->setMinimumWidth(320);
+    m_counties->setMinimumSize(360, 320);
     caption->setBuddy(m_counties);
     auto* none = core::NamedButton(QStringLiteral("None"), QStringLiteral("noneButton"), this);
     auto* all = core::NamedButton(QStringLiteral("All"), QStringLiteral("allButton"), this);
     m_print = core::NamedButton(QStringLiteral("Print Team list"), QStringLiteral("printTeamList"), this);
     auto* back = core::NamedButton(QStringLiteral("Return"), QStringLiteral("returnButton"), this);
 
-    auto* grid = new QGridLayout;
-    grid->addWidget(caption, 0, 0, 1, 2);
-    grid->addWidget(m_counties, 1, 0, 1, 2);
-    grid->addWidget(none, 2, 0);
-    grid->addWidget(all, 2, 1);
-    grid->addWidget(m_print, 3, 0, 1, 2);
-    grid->addWidget(back, 4, 0, 1, 2);
+    // The list with its None and All beneath it; the two actions beside it.
+    auto* listColumn = new QGridLayout;
+    listColumn->addWidget(caption, 0, 0, 1, 2);
+    listColumn->addWidget(m_counties, 1, 0, 1, 2);
+    listColumn->addWidget(none, 2, 0);
+    listColumn->addWidget(all, 2, 1);
+    auto* actions = new QVBoxLayout;
+    actions->addSpacing(caption->sizeHint().height());
+    actions->addWidget(m_print);
+    actions->addStretch(1);
+    actions->addWidget(back);
+    auto* row = new QHBoxLayout;
+    row->addLayout(listColumn);
+    row->addSpacing(16);
+    row->addLayout(actions);
+    row->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
-    layout->addLayout(grid);
+    layout->addLayout(row);
     layout->addStretch(1);
 
     connect(m_counties, &QListWidget::itemSelectionChanged, this, &TeamPrintPanel::refresh);
