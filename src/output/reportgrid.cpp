@@ -36,10 +36,16 @@ void ReportGrid::setFontName(const QString& name)
 bool ReportGrid::advance(int n)
 {
     m_line += n;
-    if (m_line < m_pageEnd)
+    if (m_onDemand || m_line < m_pageEnd)
         return false;
     newPage();
     return true;
+}
+
+void ReportGrid::keepTogether(int lines)
+{
+    if (m_line + lines > m_pageEnd)
+        newPage();
 }
 
 void ReportGrid::newPage()

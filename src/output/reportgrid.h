@@ -56,10 +56,18 @@ public:
 
     // Text starting at a column, on a given line or on the counter's line.
     void printAt(int column, int line, const QString& text);
-    void print(int column, const QString& text) { printAt(column, m_line, text); }
+    void print(int column, const QString& text)
+    {
+        startDuePage();
+        printAt(column, m_line, text);
+    }
     // Text ending at the x of a column.
     void printRightAt(int column, int line, const QString& text);
-    void printRight(int column, const QString& text) { printRightAt(column, m_line, text); }
+    void printRight(int column, const QString& text)
+    {
+        startDuePage();
+        printRightAt(column, m_line, text);
+    }
     // Text at height y (device units) that ends at x.
     void PrintRightAligned(int x, int y, const QString& text);
 
@@ -73,6 +81,11 @@ public:
     void setPageEnd(int line) { m_pageEnd = line; }
     // Adds n lines; true when that filled the page and a new one was started.
     bool advance(int n = 1);
+    // With pages on demand, advance() only counts and the next page starts when text is put on
+    // the counter's line past the page end, so a report never ends with an empty page.
+    void setPagesOnDemand(bool onDemand) { m_onDemand = onDemand; }
+    // A new page unless `lines` more fit on this one (a block kept together).
+    void keepTogether(int lines);
     // Not to be called from the two callbacks.
     void newPage();
 
@@ -85,8 +98,15 @@ private:
     int m_marginColumns;
     int m_columnWidth;
     int m_lineHeight;
+    void startDuePage()
+    {
+        if (m_onDemand && m_line >= m_pageEnd)
+            newPage();
+    }
+
     int m_line = 0;
     int m_pageEnd;
+    bool m_onDemand = false;
 };
 
 } // namespace output

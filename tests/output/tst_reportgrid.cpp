@@ -120,16 +120,20 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("pages");
         QTest::addColumn<int>("lastLine");
+        QTest::addColumn<bool>("onDemand");
         // 74 lines: rows on lines 4..71, 68 to a page.
-        QTest::newRow("one full page") << 74 << 4 << 1 << 67 << 1 << 71;
-        QTest::newRow("page filled") << 74 << 4 << 1 << 68 << 2 << 4;
-        QTest::newRow("two pages and one") << 74 << 4 << 1 << 137 << 3 << 5;
+        QTest::newRow("one full page") << 74 << 4 << 1 << 67 << 1 << 71 << false;
+        QTest::newRow("page filled") << 74 << 4 << 1 << 68 << 2 << 4 << false;
+        QTest::newRow("two pages and one") << 74 << 4 << 1 << 137 << 3 << 5 << false;
         // Steps of 2 from line 4 reach 72 exactly.
-        QTest::newRow("double steps") << 74 << 4 << 2 << 34 << 2 << 4;
+        QTest::newRow("double steps") << 74 << 4 << 2 << 34 << 2 << 4 << false;
         // Quiz: counter 3 after the header, page end 68.
-        QTest::newRow("quiz") << 70 << 3 << 1 << 65 << 2 << 3;
+        QTest::newRow("quiz") << 70 << 3 << 1 << 65 << 2 << 3 << false;
         // An odd start jumps past the page end.
-        QTest::newRow("step over the end") << 74 << 5 << 2 << 34 << 2 << 5;
+        QTest::newRow("step over the end") << 74 << 5 << 2 << 34 << 2 << 5 << false;
+        // Pages on demand: a filled page starts the next one only when a row comes for it.
+        QTest::newRow("on demand: page filled") << 74 << 4 << 1 << 68 << 1 << 72 << true;
+        QTest::newRow("on demand: one more row") << 74 << 4 << 1 << 69 << 2 << 5 << true;
     }
     void lineCounterStartsNewPages()
     {
@@ -139,8 +143,10 @@ private slots:
         QFETCH(int, rows);
         QFETCH(int, pages);
         QFETCH(int, lastLine);
+        QFETCH(bool, onDemand);
         PrinterRecorder printer;
         ReportGrid grid({80, lines});
+        grid.setPagesOnDemand(onDemand);
         QCOMPARE(grid.pageEnd(), lines - 2);
         QStringList events;
         grid.onPageEnd = [&] {

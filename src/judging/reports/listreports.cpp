@@ -31,6 +31,7 @@ void onePage(ReportFrame& frame, const QString& title, std::initializer_list<std
 // Page breaks redraw the header; every page carries the footer.
 void paginate(ReportFrame& frame, std::function<void()> header)
 {
+    frame.grid().setPagesOnDemand(true);
     frame.grid().onPageEnd = [&frame] { frame.footer(); };
     frame.grid().onPageStart = std::move(header);
     frame.grid().onPageStart();

@@ -40,6 +40,7 @@ QString GroupPart(const QString& stored)
 
 void paginate(ReportFrame& frame, std::function<void()> header)
 {
+    frame.grid().setPagesOnDemand(true);
     frame.grid().onPageEnd = [&frame] { frame.footer(); };
     frame.grid().onPageStart = std::move(header);
     frame.grid().onPageStart();
@@ -147,9 +148,13 @@ void PrintGroupsList(ReportContext& context)
     ReportFrame frame(context, ReportKind::GroupsList);
     output::ReportGrid& grid = frame.grid();
     paginate(frame, [&] {
-        frame.title(frame.contestLine(QStringLiteral(" Groups List:")), 12, 10);
+        frame.title(QStringLiteral(" Groups List:"), 12, 10);
         frame.title(EntryTypeTag(choice.levels), 12, 48);
         frame.title(GroupingTag(choice.grouping), 12, 65);
+        // The contest on a line of its own: beside the title it would run into the tags.
+        frame.bodyFont();
+        grid.printAt(10, 1, QStringLiteral("Contest ") + context.contestKey + QStringLiteral(" [") + context.contestTitle +
+                                QLatin1Char(']'));
         frame.heading(0, QStringLiteral("Judging Order"));
         frame.heading(12, QStringLiteral("Contestants Number - Name"));
         frame.startBody();
@@ -193,6 +198,8 @@ void PrintGroupsList(ReportContext& context)
         if (member.letter != group || running == 0) {
             if (running > 0)
                 grid.advance(2);
+            // A group's heading stays with its first member.
+            grid.keepTogether(3);
             group = member.letter;
             running = 0;
             grid.setFont(10, true);
