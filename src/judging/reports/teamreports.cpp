@@ -151,10 +151,12 @@ void PrintGroupsList(ReportContext& context)
         frame.title(QStringLiteral(" Groups List:"), 12, 10);
         frame.title(EntryTypeTag(choice.levels), 12, 48);
         frame.title(GroupingTag(choice.grouping), 12, 65);
-        // The contest on a line of its own: beside the title it would run into the tags.
-        frame.bodyFont();
-        grid.printAt(10, 1, QStringLiteral("Contest ") + context.contestKey + QStringLiteral(" [") + context.contestTitle +
-                                QLatin1Char(']'));
+        // The contest on a line of its own, small and clear of the title's descenders: beside
+        // the title it would run into the tags.
+        grid.setFont(8);
+        grid.printer().drawText(grid.x(10), grid.y(1) + grid.lineHeight() / 4,
+                                QStringLiteral("Contest ") + context.contestKey + QStringLiteral(" [") +
+                                    context.contestTitle + QLatin1Char(']'));
         frame.heading(0, QStringLiteral("Judging Order"));
         frame.heading(12, QStringLiteral("Contestants Number - Name"));
         frame.startBody();
