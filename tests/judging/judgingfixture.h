@@ -8,9 +8,12 @@
 #include "judging/contest.h"
 #include "judging/fields.h"
 #include "judging/identifiers.h"
+#include "judging/reports/judgingreports.h"
+#include "platform/printerrecorder.h"
 #include "testenv.h"
 
 #include <QStringList>
+#include <QtTest>
 
 #include <initializer_list>
 #include <utility>
@@ -121,6 +124,20 @@ struct ContestFixture
              {judging::AwarField::tieBreakerDirection(2), high2 ? QStringLiteral("1") : QStringLiteral("0")},
              {judging::AwarField::tieBreakerDirection(3), high3 ? QStringLiteral("1") : QStringLiteral("0")}});
     }
+};
+
+// The contest printing its reports on the recording printer, with the selections of the
+// screen that would start them.
+struct ReportFixture : ContestFixture
+{
+    using ContestFixture::ContestFixture;
+
+    platform::PrinterRecorder printer;
+    judging::ReportSelections selections;
+
+    // One document of the kind, through the report dispatcher.
+    void print(int kind) { QVERIFY(judging::PrintJudgingReport(data, contestKey, kind, selections, printer)); }
+    int document() const { return int(printer.documents.size()); }
 };
 
 } // namespace judgingtest

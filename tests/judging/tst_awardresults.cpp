@@ -7,6 +7,7 @@
 
 using namespace judging;
 using judgingtest::ContestFixture;
+using judgingtest::ReportFixture;
 using platform::PrinterRecorder;
 
 namespace {
@@ -19,15 +20,13 @@ AwardChoice Choice(const QString& type, const QString& number)
     return {AwardKey(ContestFixture::contestKey, type, number), QString()};
 }
 
-void Print(ContestFixture& f, PrinterRecorder& printer, const std::vector<AwardChoice>& awards, int ranks = 10)
+// The award results of the awards, ranks 1..`ranks`, on the fixture's recording printer.
+const PrinterRecorder& Print(ReportFixture& f, const std::vector<AwardChoice>& awards, int ranks = 10)
 {
-    ReportSelections selections;
-    selections.awards = awards;
-    selections.ranks = ranks;
-    ReportContext context{f.data, ContestFixture::contestKey, QStringLiteral("District Livestock"), selections, printer};
-    printer.beginDocument(ReportJobTitle(ReportKind::AwardResults));
-    PrintAwardResults(context);
-    printer.endDocument();
+    f.selections.awards = awards;
+    f.selections.ranks = ranks;
+    f.print(ReportKind::AwardResults);
+    return f.printer;
 }
 
 // The texts of a page on a line, left to right.
@@ -69,7 +68,7 @@ private slots:
 // MARVOLEN_REGENERATE=1 writes the golden file anew after a deliberate change.
 void TestAwardResults::goldenTwoAwards()
 {
-    ContestFixture f(4, 3);
+    ReportFixture f(4, 3);
     f.addClass(1, QStringLiteral("Market Steers"));
     f.addClass(2, QStringLiteral("Breeding Heifers"));
     f.addClass(3, QStringLiteral("Steer Reasons"), ReasonsClass);
@@ -94,8 +93,7 @@ void TestAwardResults::goldenTwoAwards()
     f.addAward(QStringLiteral("SI"), QStringLiteral("002"), QStringLiteral("Senior Individuals"), QStringLiteral("ALL"),
                QStringLiteral("003"));
 
-    PrinterRecorder printer;
-    Print(f, printer, {Choice(QStringLiteral("SI"), QStringLiteral("002")), Choice(QStringLiteral("ST"), QStringLiteral("001"))});
+    const PrinterRecorder& printer = Print(f, {Choice(QStringLiteral("SI"), QStringLiteral("002")), Choice(QStringLiteral("ST"), QStringLiteral("001"))});
     QCOMPARE(printer.strayDrawings, 0);
     const QString actual = printer.dump();
     QCOMPARE(actual, testsupport::golden(QStringLiteral(QT_TESTCASE_SOURCEDIR "/golden/awardresults.txt"), actual));
@@ -122,7 +120,7 @@ void TestAwardResults::goldenTwoAwards()
 // header again; an SA award ranks the senior members one by one, letter t included.
 void TestAwardResults::memberAtPositionTwentyAndTeamPages()
 {
-    ContestFixture f(20, 3);
+    ReportFixture f(20, 3);
     f.addClass(1, QStringLiteral("Market Steers"));
     for (int s = 1; s <= 5; ++s) {
         QStringList names;
@@ -135,8 +133,7 @@ void TestAwardResults::memberAtPositionTwentyAndTeamPages()
     f.addAward(QStringLiteral("ST"), QStringLiteral("001"), QStringLiteral("Senior Teams"), QStringLiteral("001"));
     f.addAward(QStringLiteral("SA"), QStringLiteral("002"), QStringLiteral("Senior Age"), QStringLiteral("001"));
 
-    PrinterRecorder printer;
-    Print(f, printer, {Choice(QStringLiteral("SA"), QStringLiteral("002")), Choice(QStringLiteral("ST"), QStringLiteral("001"))}, 5);
+    const PrinterRecorder& printer = Print(f, {Choice(QStringLiteral("SA"), QStringLiteral("002")), Choice(QStringLiteral("ST"), QStringLiteral("001"))}, 5);
     QVERIFY(f.env.dialogs.shown.isEmpty());
     // Body from line 6 (one class line): three teams of 21 lines, the fourth does not fit.
     QCOMPARE(printer.documents.first().pages, 3);
@@ -160,15 +157,14 @@ void TestAwardResults::memberAtPositionTwentyAndTeamPages()
 
 void TestAwardResults::ranksOneToR()
 {
-    ContestFixture f(4, 3, {5, 5, 5, 30, 9, 9, 9});
+    ReportFixture f(4, 3, {5, 5, 5, 30, 9, 9, 9});
     f.addClass(1, QStringLiteral("Market Steers"));
     for (int s = 1; s <= 25; ++s) {
         f.addEntry(4, s, QStringLiteral("Dawson"), {QStringLiteral("Senior %1").arg(s)});
         f.addScore(1, ContestantNumber(EntryNumber(4, s), 1), QStringLiteral("A"), 10 + s);
     }
     f.addAward(QStringLiteral("SI"), QStringLiteral("001"), QStringLiteral("Senior Individuals"), QStringLiteral("001"));
-    PrinterRecorder printer;
-    Print(f, printer, {Choice(QStringLiteral("SI"), QStringLiteral("001"))}, 10);
+    const PrinterRecorder& printer = Print(f, {Choice(QStringLiteral("SI"), QStringLiteral("001"))}, 10);
     QStringList expected;
     for (int r = 1; r <= 10; ++r)
         expected << QString::number(r);
@@ -181,7 +177,7 @@ void TestAwardResults::ranksOneToR()
 // team award's records, whose key has a blank for the member letter.
 void TestAwardResults::invalidMemberLetterIsReported()
 {
-    ContestFixture f(4, 3);
+    ReportFixture f(4, 3);
     f.addClass(1, QStringLiteral("Market Steers"));
     f.addEntry(1, 1, QStringLiteral("Adams"), {QStringLiteral("Ann Adams")});
     f.addEntry(4, 1, QStringLiteral("Dawson"), {QStringLiteral("Hal Hunt")});
@@ -189,8 +185,7 @@ void TestAwardResults::invalidMemberLetterIsReported()
     f.addScore(1, QStringLiteral("401a"), QStringLiteral("A"), 80);
     f.addAward(QStringLiteral("ST"), QStringLiteral("001"), QStringLiteral("Senior Teams"), QStringLiteral("001"));
     f.addAward(QStringLiteral("SI"), QStringLiteral("001"), QStringLiteral("Senior Individuals"), QStringLiteral("001"));
-    PrinterRecorder printer;
-    Print(f, printer, {Choice(QStringLiteral("ST"), QStringLiteral("001")), Choice(QStringLiteral("SI"), QStringLiteral("001"))});
+    const PrinterRecorder& printer = Print(f, {Choice(QStringLiteral("ST"), QStringLiteral("001")), Choice(QStringLiteral("SI"), QStringLiteral("001"))});
     QCOMPARE(f.env.dialogs.texts(), QStringList{QStringLiteral("Current Contestant Letter NOT valid")});
     // The skipped team record keeps its rank: Hal Hunt is second.
     QCOMPARE(LineTexts(printer, 2, 6).mid(0, 2), QStringList({QStringLiteral("2"), QStringLiteral("SI  401a")}));

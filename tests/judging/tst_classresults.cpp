@@ -27,15 +27,12 @@ int lineOf(const PrinterRecorder::Text& t)
     return t.y / LineHeight;
 }
 
-struct Fixture : judgingtest::ContestFixture
+struct Fixture : judgingtest::ReportFixture
 {
-    PrinterRecorder printer;
-    ReportSelections selections;
-
     // Senior teams 101..103 (103 beyond the set-up count of 2), one senior individual entry
     // and one adult entry; M = 4, N = 3.
     explicit Fixture(int classes = 4, std::initializer_list<int> levelCounts = {2, 0, 0, 1, 0, 0, 1})
-        : ContestFixture(4, 3, levelCounts)
+        : ReportFixture(4, 3, levelCounts)
     {
         addEntry(1, 1, QStringLiteral("DOU Douglas"), {"Ann Avery", "Ben Brooks", "Cal Carter", "Dee Dunlap"});
         data.WriteField(core::Team, TeamField::TeamName, QStringLiteral("Douglas Blue"));
@@ -77,14 +74,7 @@ struct Fixture : judgingtest::ContestFixture
         }
     }
 
-    void print(int kind = ReportKind::ClassResults)
-    {
-        printer.setOrientation(platform::Printer::Orientation::Landscape);
-        QVERIFY(printer.beginDocument(ReportJobTitle(kind)));
-        ReportContext context{data, contestKey, QStringLiteral("District Livestock"), selections, printer};
-        PrintClassResults(context, kind);
-        printer.endDocument();
-    }
+    void print(int kind = ReportKind::ClassResults) { ReportFixture::print(kind); }
 
     int pages() const { return printer.documents.isEmpty() ? 0 : printer.documents.last().pages; }
     QStringList pageTexts(int page) const { return printer.pageTexts(int(printer.documents.size()), page); }

@@ -17,9 +17,28 @@
 #include <QStackedWidget>
 #include <QtTest>
 
+#include <memory>
+
 using namespace judging;
 using namespace kit;
 using platform::Printer;
+
+// The judging window on the fixture's contest, with the destination window it asks.
+struct Windows
+{
+    core::Screens screens;
+    output::OutputDestinationWindow destination{screens};
+    std::unique_ptr<JudgingWindow> judging;
+
+    explicit Windows(judgingtest::ContestFixture& f) : screens(f.program)
+    {
+        screens.add(core::OutputScreen, &destination);
+        output::FindPdfPrinter(f.program);
+        judging = std::make_unique<JudgingWindow>(screens);
+        judging->contest() = f.contest;
+        judging->contestChanged();
+    }
+};
 
 class TestJudgingReports : public QObject
 {
@@ -58,13 +77,9 @@ private slots:
         f.addAward(QStringLiteral("ST"), QStringLiteral("001"), QStringLiteral("Senior Teams"), QStringLiteral("ALL"));
         f.select();
         platform::PrinterRecorder printer;
-        core::Screens screens(f.program);
-        output::OutputDestinationWindow destination(screens);
-        screens.add(core::OutputScreen, &destination);
-        output::FindPdfPrinter(f.program);
-        JudgingWindow window(screens);
-        window.contest() = f.contest;
-        window.contestChanged();
+        Windows windows(f);
+        JudgingWindow& window = *windows.judging;
+        output::OutputDestinationWindow& destination = windows.destination;
         QAction* item = window.findChild<QAction*>(menuItem);
         QVERIFY(item && item->isEnabled());
         item->trigger();
@@ -103,13 +118,9 @@ private slots:
                    QStringLiteral("002"));
         f.select();
 
-        core::Screens screens(f.program);
-        output::OutputDestinationWindow destination(screens);
-        screens.add(core::OutputScreen, &destination);
-        output::FindPdfPrinter(f.program);
-        JudgingWindow window(screens);
-        window.contest() = f.contest;
-        window.contestChanged();
+        Windows windows(f);
+        JudgingWindow& window = *windows.judging;
+        output::OutputDestinationWindow& destination = windows.destination;
         ResultsPanel* results = window.resultsPanel();
         results->open();
         click(results, QStringLiteral("listAwards"));

@@ -9,11 +9,8 @@ using platform::PrinterRecorder;
 
 namespace {
 
-struct Fixture : judgingtest::ContestFixture
+struct Fixture : judgingtest::ReportFixture
 {
-    PrinterRecorder printer;
-    ReportSelections selections;
-
     Fixture()
     {
         add(core::Cont, contestKey,
@@ -43,15 +40,6 @@ struct Fixture : judgingtest::ContestFixture
                  QStringLiteral("002"), QStringLiteral("001"));
     }
 
-    void print(int kind, void (*report)(ReportContext&))
-    {
-        printer.setOrientation(platform::Printer::Orientation::Portrait);
-        QVERIFY(printer.beginDocument(ReportJobTitle(kind)));
-        ReportContext context{data, contestKey, QStringLiteral("District Livestock"), selections, printer};
-        report(context);
-        printer.endDocument();
-    }
-    int document() const { return int(printer.documents.size()); }
     // The texts of a line of the last printout's page, left to right.
     QStringList line(int page, int y) const
     {
@@ -79,11 +67,11 @@ private slots:
     void goldenPrintouts()
     {
         Fixture f;
-        f.print(ReportKind::ClassList, PrintClassList);
-        f.print(ReportKind::AwardList, PrintAwardList);
-        f.print(ReportKind::ScoreList, PrintScoreList);
-        f.print(ReportKind::MissingScoreList, PrintMissingScoreList);
-        f.print(ReportKind::ContestParameters, PrintContestParameters);
+        f.print(ReportKind::ClassList);
+        f.print(ReportKind::AwardList);
+        f.print(ReportKind::ScoreList);
+        f.print(ReportKind::MissingScoreList);
+        f.print(ReportKind::ContestParameters);
         QCOMPARE(f.printer.strayDrawings, 0);
         const QString actual = f.printer.dump();
         QCOMPARE(actual, testsupport::golden(QStringLiteral(QT_TESTCASE_SOURCEDIR "/golden/listreports.txt"), actual));
@@ -92,7 +80,7 @@ private slots:
     void scoreListNamesTheMember()
     {
         Fixture f;
-        f.print(ReportKind::ScoreList, PrintScoreList);
+        f.print(ReportKind::ScoreList);
         const PrinterRecorder::Text* contestant = nullptr;
         for (const auto& t : f.printer.texts)
             if (t.text == QLatin1String("101c")) {
@@ -107,7 +95,7 @@ private slots:
     void missingScoresByClass()
     {
         Fixture f;
-        f.print(ReportKind::MissingScoreList, PrintMissingScoreList);
+        f.print(ReportKind::MissingScoreList);
         QStringList missing;
         for (int l = 4; l < 72; ++l)
             if (const QStringList texts = f.line(1, l * f.lineHeight()); !texts.isEmpty())
@@ -122,7 +110,7 @@ private slots:
         Fixture f;
         for (int c = 4; c <= 70; ++c)
             f.addClass(c, QStringLiteral("Class %1").arg(c));
-        f.print(ReportKind::ClassList, PrintClassList);
+        f.print(ReportKind::ClassList);
         QCOMPARE(f.printer.documents.last().pages, 2);
         const int legendTop = (74 - 10) * f.lineHeight();
         for (int page = 1; page <= 2; ++page) {

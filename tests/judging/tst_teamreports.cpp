@@ -9,11 +9,8 @@ using platform::PrinterRecorder;
 
 namespace {
 
-struct Fixture : judgingtest::ContestFixture
+struct Fixture : judgingtest::ReportFixture
 {
-    PrinterRecorder printer;
-    ReportSelections selections;
-
     Fixture()
     {
         // Walked by key, SI comes before ST; the team list puts ST first.
@@ -31,13 +28,6 @@ struct Fixture : judgingtest::ContestFixture
         data.WriteField(core::Team, TeamField::teamRandomGroup(2), QStringLiteral("B10-102b"));
     }
 
-    void print(int kind, void (*report)(ReportContext&))
-    {
-        QVERIFY(printer.beginDocument(ReportJobTitle(kind)));
-        ReportContext context{data, contestKey, QStringLiteral("District Livestock"), selections, printer};
-        report(context);
-        printer.endDocument();
-    }
     // The body lines of a page, each as its texts joined by " | ", left to right.
     QStringList body(int page = 1) const
     {
@@ -70,7 +60,7 @@ private slots:
     {
         Fixture f;
         f.selections.counties = {QStringLiteral("Adams County"), QStringLiteral("Blaine County")};
-        f.print(ReportKind::TeamList, PrintTeamList);
+        f.print(ReportKind::TeamList);
         QCOMPARE(f.body(), (QStringList{
                                "101 | ST | Adams County | 101a  Ann Adams | Sr | A1-101a | A2-101a | B12-101a",
                                "101b  Bob Baker | A2-101b | B1-101b",
@@ -89,7 +79,7 @@ private slots:
         for (int s = 4; s <= 40; ++s)
             f.addEntry(1, s, QStringLiteral("Adams County"), {"One", "Two"});
         f.selections.counties = {QStringLiteral("Adams County")};
-        f.print(ReportKind::TeamList, PrintTeamList);
+        f.print(ReportKind::TeamList);
         const int pages = f.printer.documents.last().pages;
         QVERIFY(pages >= 2);
         for (int page = 1; page <= pages; ++page) {
@@ -126,7 +116,7 @@ private slots:
         f.selections.groups.levels = {1};
         f.selections.groups.grouping = GroupsListChoice::Grouping(grouping);
         f.selections.groups.names = names;
-        f.print(ReportKind::GroupsList, PrintGroupsList);
+        f.print(ReportKind::GroupsList);
         QTEST(f.body(), "lines");
         QVERIFY(f.printer.find(QStringLiteral("[Senior Team]")));
     }
@@ -136,7 +126,7 @@ private slots:
         Fixture f;
         f.selections.groups.levels = {1, 4};
         f.selections.groups.grouping = GroupsListChoice::FullRandom;
-        f.print(ReportKind::GroupsList, PrintGroupsList);
+        f.print(ReportKind::GroupsList);
         const QStringList texts = f.printer.pageTexts(1, 1);
         QCOMPARE(texts.mid(0, 4), (QStringList{" Groups List:", "[Mixed Team Types]", "[Full Random]",
                                                "Contest LS121026 [District Livestock]"}));
