@@ -89,7 +89,7 @@ void addRecords(core::DataMaster& data)
         int k = 1;
         for (const char* n : names) {
             data.WriteField(core::Team, TeamField::memberName(k), QString::fromUtf8(n));
-            data.WriteFieldInt(core::Team, TeamField::memberLevel(k), SeniorMember);
+            data.WriteFieldInt(core::Team, TeamField::memberLevel(k), DefaultMemberLevel(number[0] - '0'));
             data.WriteField(core::Team, TeamField::assignedGroup(k),
                             QStringLiteral("%1%2-%3%4").arg(QChar(char16_t('A' + k - 1))).arg(QString::fromLatin1(number).right(1))
                                 .arg(QString::fromLatin1(number)).arg(MemberLetter(k)));
