@@ -51,8 +51,8 @@ private:
     QHash<QString, qint64> m_scores; // class number + level code + contestant number
 };
 
-// Writes the Calc records of the award (type decides the units). Reads the contest's scores
-// first unless they are given.
+// Writes the Calc records of the award (type decides the units), replacing those of any award
+// with the same number. Reads the contest's scores first unless they are given.
 void ProcessAward(core::DataMaster& data, const QString& contestKey, const Award& award,
                   const ContestScores* scores = nullptr);
 

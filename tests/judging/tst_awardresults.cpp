@@ -62,7 +62,7 @@ private slots:
     void goldenTwoAwards();
     void memberAtPositionTwentyAndTeamPages();
     void ranksOneToR();
-    void invalidMemberLetterIsReported();
+    void awardsSharingANumberRankApart();
 };
 
 // MARVOLEN_REGENERATE=1 writes the golden file anew after a deliberate change.
@@ -173,9 +173,10 @@ void TestAwardResults::ranksOneToR()
     QCOMPARE(RightAlignedAt(printer, 52).last(), QStringLiteral("26"));
 }
 
-// Two awards sharing a number (an older data set): the individual award's ranking meets the
-// team award's records, whose key has a blank for the member letter.
-void TestAwardResults::invalidMemberLetterIsReported()
+// Two awards of different types sharing a number: calculation keys carry the number only, so
+// each award's ranking must not meet the other's records (the team's blank member letter once
+// stood in the individual ranking as an invalid letter and took a rank).
+void TestAwardResults::awardsSharingANumberRankApart()
 {
     ReportFixture f(4, 3);
     f.addClass(1, QStringLiteral("Market Steers"));
@@ -185,10 +186,16 @@ void TestAwardResults::invalidMemberLetterIsReported()
     f.addScore(1, QStringLiteral("401a"), QStringLiteral("A"), 80);
     f.addAward(QStringLiteral("ST"), QStringLiteral("001"), QStringLiteral("Senior Teams"), QStringLiteral("001"));
     f.addAward(QStringLiteral("SI"), QStringLiteral("001"), QStringLiteral("Senior Individuals"), QStringLiteral("001"));
-    const PrinterRecorder& printer = Print(f, {Choice(QStringLiteral("ST"), QStringLiteral("001")), Choice(QStringLiteral("SI"), QStringLiteral("001"))});
-    QCOMPARE(f.env.dialogs.texts(), QStringList{QStringLiteral("Current Contestant Letter NOT valid")});
-    // The skipped team record keeps its rank: Hal Hunt is second.
-    QCOMPARE(LineTexts(printer, 2, 6).mid(0, 2), QStringList({QStringLiteral("2"), QStringLiteral("SI  401a")}));
+    f.addAward(QStringLiteral("SA"), QStringLiteral("001"), QStringLiteral("Senior Members"), QStringLiteral("001"));
+    const PrinterRecorder& printer = Print(f, {Choice(QStringLiteral("ST"), QStringLiteral("001")), Choice(QStringLiteral("SI"), QStringLiteral("001")),
+                                               Choice(QStringLiteral("SA"), QStringLiteral("001"))});
+    QVERIFY(f.env.dialogs.texts().isEmpty());
+    QCOMPARE(printer.documents.first().pages, 3);
+    QCOMPARE(RightAlignedAt(printer, 2), (QStringList{"1", "1", "1", "2"}));
+    QCOMPARE(LineTexts(printer, 1, 6).mid(0, 2), QStringList({QStringLiteral("1"), QStringLiteral("ST  101a")}));
+    QCOMPARE(LineTexts(printer, 2, 6).mid(0, 2), QStringList({QStringLiteral("1"), QStringLiteral("SI  401a")}));
+    QCOMPARE(LineTexts(printer, 3, 6).mid(0, 2), QStringList({QStringLiteral("1"), QStringLiteral("     101a")}));
+    QCOMPARE(LineTexts(printer, 3, 7).mid(0, 2), QStringList({QStringLiteral("2"), QStringLiteral("     401a")}));
 }
 
 QTEST_GUILESS_MAIN(TestAwardResults)
