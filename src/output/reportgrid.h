@@ -93,17 +93,18 @@ public:
     std::function<void()> onPageStart;
 
 private:
-    platform::Printer& m_printer;
-    GridSize m_size;
-    int m_marginColumns;
-    int m_columnWidth;
-    int m_lineHeight;
+    // With pages on demand, the page that the counter has run past starts before new text.
     void startDuePage()
     {
         if (m_onDemand && m_line >= m_pageEnd)
             newPage();
     }
 
+    platform::Printer& m_printer;
+    GridSize m_size;
+    int m_marginColumns;
+    int m_columnWidth;
+    int m_lineHeight;
     int m_line = 0;
     int m_pageEnd;
     bool m_onDemand = false;
