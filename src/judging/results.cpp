@@ -173,9 +173,9 @@ void ProcessAward(core::DataMaster& data, const QString& contestKey, const Award
 
     // Calc keys carry the award number but not its type: the records of an award of another
     // type with the same number, processed earlier in the run, would be ranked with this one's.
+    core::DataMaster::Batch batch(data);
     const QString numberPrefix = contestKey + award.number;
     data.DeleteByPrefix(core::Calc, numberPrefix, int(numberPrefix.size()));
-    core::DataMaster::Batch batch(data);
     for (const Unit& unit : UnitsOf(data, contestKey, position, team, maxMembers)) {
         const QString key = CalcKey(contestKey, award.number, unit.levelCode, unit.entryNumber,
                                     unit.member ? MemberLetter(unit.member) : QLatin1Char(' '));

@@ -79,7 +79,8 @@ public:
     void setLine(int line) { m_line = line; }
     int pageEnd() const { return m_pageEnd; }
     void setPageEnd(int line) { m_pageEnd = line; }
-    // Adds n lines; true when that filled the page and a new one was started.
+    // Adds n lines; true when that filled the page and a new one was started (never with
+    // pages on demand).
     bool advance(int n = 1);
     // With pages on demand, advance() only counts and the next page starts when text is put on
     // the counter's line past the page end, so a report never ends with an empty page.

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <vector>
 
 namespace judging {
@@ -26,15 +25,6 @@ void onePage(ReportFrame& frame, const QString& title, std::initializer_list<std
     for (const auto& [column, text] : headings)
         frame.heading(column, QString::fromLatin1(text));
     frame.startBody();
-}
-
-// Page breaks redraw the header; every page carries the footer.
-void paginate(ReportFrame& frame, std::function<void()> header)
-{
-    frame.grid().setPagesOnDemand(true);
-    frame.grid().onPageEnd = [&frame] { frame.footer(); };
-    frame.grid().onPageStart = std::move(header);
-    frame.grid().onPageStart();
 }
 
 // One class of the class and award lists, on the counter's line.
@@ -110,7 +100,7 @@ void PrintClassList(ReportContext& context)
     output::ReportGrid& grid = frame.grid();
     // The legend takes the foot of every page; rows stop above it.
     grid.setPageEnd(grid.lines() - ClassTypeLegendFromBottom - 1);
-    paginate(frame, [&] {
+    frame.paginate([&] {
         classListLegend(grid);
         onePage(frame, QStringLiteral("Class List..."),
                 {{0, "Class Num"}, {10, "Name"}, {35, "Value"}, {45, "Type"}, {55, "Placing"}, {65, "Cuts"}});
@@ -124,7 +114,7 @@ void PrintAwardList(ReportContext& context)
     core::DataMaster& data = context.data;
     ReportFrame frame(context, ReportKind::AwardList);
     output::ReportGrid& grid = frame.grid();
-    paginate(frame, [&] {
+    frame.paginate([&] {
         onePage(frame, QStringLiteral(" Award List..."),
                 {{0, "Award Num"}, {10, "Type"}, {20, "Name"}, {40, "Classes and Tie Breaker Information"}});
     });
@@ -174,7 +164,7 @@ void PrintScoreList(ReportContext& context)
     core::DataMaster& data = context.data;
     ReportFrame frame(context, ReportKind::ScoreList);
     output::ReportGrid& grid = frame.grid();
-    paginate(frame, [&] {
+    frame.paginate([&] {
         onePage(frame, QStringLiteral("Score List..."),
                 {{0, "Class Num"}, {10, "Type"}, {20, "Contestant Number - Name"}, {50, "Score"}, {60, "Hormel"}});
     });
@@ -210,7 +200,7 @@ void PrintMissingScoreList(ReportContext& context)
     core::DataMaster& data = context.data;
     ReportFrame frame(context, ReportKind::MissingScoreList);
     output::ReportGrid& grid = frame.grid();
-    paginate(frame, [&] {
+    frame.paginate([&] {
         onePage(frame, QStringLiteral("Missing Score List..."),
                 {{0, "Class Num"}, {10, "Type"}, {20, "Contestant Number - Name"}});
     });

@@ -36,10 +36,23 @@ bool ReportFrame::landscape() const
     return m_kind == ReportKind::ClassResults || m_kind == ReportKind::CountyClassResults;
 }
 
-QString ReportFrame::contestLine(const QString& text) const
+QString ReportFrame::contestName() const
 {
     return QStringLiteral("Contest ") + m_context.contestKey + QStringLiteral(" [") + m_context.contestTitle +
-           QStringLiteral("] ") + text;
+           QLatin1Char(']');
+}
+
+QString ReportFrame::contestLine(const QString& text) const
+{
+    return contestName() + QLatin1Char(' ') + text;
+}
+
+void ReportFrame::paginate(std::function<void()> header)
+{
+    m_grid->setPagesOnDemand(true);
+    m_grid->onPageEnd = [this] { footer(); };
+    m_grid->onPageStart = std::move(header);
+    m_grid->onPageStart();
 }
 
 void ReportFrame::title(const QString& text, int size, int column)

@@ -86,7 +86,9 @@ public:
     int kind() const { return m_kind; }
     bool landscape() const;
 
-    // "Contest " + key + " [" + title + "] " + text.
+    // "Contest " + key + " [" + title + "]".
+    QString contestName() const;
+    // The contest name, a blank and the text.
     QString contestLine(const QString& text) const;
     // Line 0 in bold, 12 points unless given.
     void title(const QString& text, int size = 12, int column = 0);
@@ -98,6 +100,8 @@ public:
     void bodyFont();
     // The product line at the foot of the page; class results by county have none.
     void footer();
+    // Pages on demand, each with the footer and then the header, which is drawn now as well.
+    void paginate(std::function<void()> header);
 
 private:
     ReportContext& m_context;

@@ -6,7 +6,6 @@
 #include "judging/identifiers.h"
 
 #include <algorithm>
-#include <functional>
 #include <vector>
 
 namespace judging {
@@ -38,14 +37,6 @@ QString GroupPart(const QString& stored)
     return stored.section(QLatin1Char('-'), 0, 0).trimmed();
 }
 
-void paginate(ReportFrame& frame, std::function<void()> header)
-{
-    frame.grid().setPagesOnDemand(true);
-    frame.grid().onPageEnd = [&frame] { frame.footer(); };
-    frame.grid().onPageStart = std::move(header);
-    frame.grid().onPageStart();
-}
-
 } // namespace
 
 void PrintTeamList(ReportContext& context)
@@ -53,7 +44,7 @@ void PrintTeamList(ReportContext& context)
     core::DataMaster& data = context.data;
     ReportFrame frame(context, ReportKind::TeamList);
     output::ReportGrid& grid = frame.grid();
-    paginate(frame, [&] {
+    frame.paginate([&] {
         frame.title(frame.contestLine(QStringLiteral(" Team List...")), 10);
         const std::pair<int, const char*> headings[] = {{0, "Team Num"}, {8, "Type"},      {13, "County"},
                                                          {25, "Number - Name"}, {44, "Level"}, {49, "True Tm"},
@@ -147,16 +138,14 @@ void PrintGroupsList(ReportContext& context)
     const GroupsListChoice& choice = context.selections.groups;
     ReportFrame frame(context, ReportKind::GroupsList);
     output::ReportGrid& grid = frame.grid();
-    paginate(frame, [&] {
+    frame.paginate([&] {
         frame.title(QStringLiteral(" Groups List:"), 12, 10);
         frame.title(EntryTypeTag(choice.levels), 12, 48);
         frame.title(GroupingTag(choice.grouping), 12, 65);
         // The contest on a line of its own, small and clear of the title's descenders: beside
         // the title it would run into the tags.
         grid.setFont(8);
-        grid.printer().drawText(grid.x(10), grid.y(1) + grid.lineHeight() / 4,
-                                QStringLiteral("Contest ") + context.contestKey + QStringLiteral(" [") +
-                                    context.contestTitle + QLatin1Char(']'));
+        grid.printer().drawText(grid.x(10), grid.y(1) + grid.lineHeight() / 4, frame.contestName());
         frame.heading(0, QStringLiteral("Judging Order"));
         frame.heading(12, QStringLiteral("Contestants Number - Name"));
         frame.startBody();
