@@ -122,10 +122,15 @@ QString AwardKey(const QString& contestKey, const QString& awardType, const QStr
     return contestKey + awardType + awardNumber;
 }
 
+QString CalcAwardPrefix(const QString& contestKey, const QString& awardNumber)
+{
+    return contestKey + awardNumber;
+}
+
 QString CalcKey(const QString& contestKey, const QString& awardNumber, const QString& levelCode,
                 const QString& entryNumber, QChar memberLetter)
 {
-    return contestKey + awardNumber + levelCode + entryNumber + memberLetter;
+    return CalcAwardPrefix(contestKey, awardNumber) + levelCode + entryNumber + memberLetter;
 }
 
 const std::array<AwardType, AwardTypeCount>& AwardTypesScreenOrder()

@@ -56,6 +56,8 @@ QString ClassNumber(int number); // 3 gives "003"
 QString ClassKey(const QString& contestKey, const QString& classNumber);
 QString ScoreKey(const QString& classKey, const QString& levelCode, const QString& contestantNumber);
 QString AwardKey(const QString& contestKey, const QString& awardType, const QString& awardNumber);
+// The calculation records of an award start with this; the type is not in them.
+QString CalcAwardPrefix(const QString& contestKey, const QString& awardNumber);
 // A team award's team record has a blank in place of the member letter.
 QString CalcKey(const QString& contestKey, const QString& awardNumber, const QString& levelCode,
                 const QString& entryNumber, QChar memberLetter = QLatin1Char(' '));

@@ -174,7 +174,7 @@ void ProcessAward(core::DataMaster& data, const QString& contestKey, const Award
     // Calc keys carry the award number but not its type: the records of an award of another
     // type with the same number, processed earlier in the run, would be ranked with this one's.
     core::DataMaster::Batch batch(data);
-    const QString numberPrefix = contestKey + award.number;
+    const QString numberPrefix = CalcAwardPrefix(contestKey, award.number);
     data.DeleteByPrefix(core::Calc, numberPrefix, int(numberPrefix.size()));
     for (const Unit& unit : UnitsOf(data, contestKey, position, team, maxMembers)) {
         const QString key = CalcKey(contestKey, award.number, unit.levelCode, unit.entryNumber,
@@ -229,7 +229,7 @@ void OrderUnits(std::vector<RankedUnit>& units, const std::array<bool, 3>& high)
 std::vector<RankedUnit> RankAward(core::DataMaster& data, const QString& contestKey, const Award& award)
 {
     std::vector<RankedUnit> units;
-    const QString prefix = contestKey + award.number;
+    const QString prefix = CalcAwardPrefix(contestKey, award.number);
     for (bool found = data.FindPrefix(core::Calc, prefix, static_cast<int>(prefix.size()), true); found;
          found = data.FindPrefix(core::Calc, prefix, static_cast<int>(prefix.size()), false)) {
         RankedUnit unit;
